@@ -146,6 +146,7 @@ std::unique_ptr<QDialog> TAboutDlg::CreateDialog(QWidget *mainForm) const
     auto *mail = new LinkLabel(m_email, m_email);
     mail->setObjectName(QStringLiteral("mailLink"));
     mail->setURLType(utMailto);
+    mail->setFont(description->font()); // reads as part of the text, not as a footnote
     mail->setOpener(m_opener);
 
     const SystemInfo system = ReadSystemInfo();
