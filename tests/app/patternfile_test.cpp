@@ -438,3 +438,20 @@ TEST_F(PatternFileOnDisk, OpenReadsEverythingBeforeTouchingAControl)
     OpenPatternFile(good, controls);
     EXPECT_EQ(controls.calls.size(), 13);
 }
+
+TEST_F(PatternFileOnDisk, FiftyMegabyteTextLineOpensWithTheTextBoxFull)
+{
+    const QString path = PathOf("huge.frcd");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("80\r\n960\r\n144\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n1\r\n0\r\nFace\r\n");
+        const QByteArray block(1024 * 1024, 'T');
+        for (int i = 0; i < 50; ++i)
+            ASSERT_EQ(file.write(block), block.size());
+        file.write("\r\n");
+    }
+    const PatternFileValues values = LoadPatternFile(path);
+    EXPECT_EQ(values.FontName, "Face");
+    EXPECT_EQ(values.Text, QString(32767, 'T'));
+}
