@@ -91,6 +91,23 @@ void SetPresetFont(TShapeControl &view, TColor color)
     view.Caption()->setFont(font);
 }
 
+// The classic light colours, whatever the desktop's theme: the captions sit
+// on panels of fixed colours and must stay readable on them.
+QPalette ClassicPalette(QPalette palette)
+{
+    const QColor black(0, 0, 0);
+    const QColor white(255, 255, 255);
+    palette.setColor(QPalette::Window, kButtonFace);
+    palette.setColor(QPalette::WindowText, black);
+    palette.setColor(QPalette::Base, white);
+    palette.setColor(QPalette::Text, black);
+    palette.setColor(QPalette::Button, kButtonFace);
+    palette.setColor(QPalette::ButtonText, black);
+    palette.setColor(QPalette::ToolTipBase, white);
+    palette.setColor(QPalette::ToolTipText, black);
+    return palette;
+}
+
 TShapeControl *MakePreset(QWidget *parent)
 {
     auto *preset = new TShapeControl(parent);
@@ -109,6 +126,7 @@ void TForm1::BuildWindow()
     QFont windowFont(QStringLiteral("MS Sans Serif"));
     windowFont.setPixelSize(kWindowFontHeight);
     setFont(windowFont);
+    setPalette(ClassicPalette(palette()));
 
     auto *surface = new TFormSurface(kGray, this);
     surface->setFixedSize(kClientSize);
