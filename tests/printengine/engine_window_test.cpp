@@ -3,6 +3,7 @@
 
 #include "enginetestsupport.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -156,4 +157,50 @@ TEST_F(EngineWindowTest, PageReadsWhileOpenComeFromTheEngine)
     // The PDF's page box is in whole points: A4 comes out as 595 x 842.
     EXPECT_TRUE(RunTool("pdfinfo", {pdf}).contains(QRegularExpression("Page size:\\s+595 x 842 pts")));
     engine.CloseDoc();
+}
+
+namespace {
+
+QAction *ActionNamed(QMainWindow *window, const QString &text)
+{
+    for (QAction *action : window->actions())
+        if (action->text().remove('&') == text)
+            return action;
+    return nullptr;
+}
+
+} // namespace
+
+// A cancelling answer must stop the engine before any dialog opens (a
+// dialog here would block the test until its time-out).
+TEST_F(EngineWindowTest, CancellingAnswersStopTheEnginesActions)
+{
+    TPrintEngine engine(loader.Table());
+    LoadPrintEngine1Layout(engine);
+    engine.SettbMail(true);
+    engine.SettbHelp(true);
+    engine.SetEnableHelpRouting(true);
+    std::vector<std::string> seen;
+    engine.OnRequestPrint = [&seen](TPrintEngine *, int action, int &resulting) {
+        seen.push_back("print" + std::to_string(action));
+        resulting = 1;
+    };
+    engine.OnBeforeSaveFile = [&seen](TPrintEngine *, bool &cancel) { seen.push_back("save"), cancel = true; };
+    engine.OnBeforeOpenFile = [&seen](TPrintEngine *, bool &cancel) { seen.push_back("open"), cancel = true; };
+    engine.OnBeforeMail = [&seen](TPrintEngine *, bool &cancel) { seen.push_back("mail"), cancel = true; };
+    engine.OnAfterMail = [&seen](TPrintEngine *, int) { seen.push_back("mailed"); };
+    engine.OnHelp = [&seen](TPrintEngine *) { seen.push_back("help"); };
+    openWithPicture(engine);
+    engine.ShowPreview();
+    QMainWindow *preview = PreviewOf(nullptr);
+    ASSERT_NE(preview, nullptr);
+    for (const char *command : {"Print...", "Save as PDF...", "Open Picture...", "Mail...", "Help"}) {
+        QAction *action = ActionNamed(preview, command);
+        ASSERT_NE(action, nullptr) << command;
+        action->trigger();
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"print1", "save", "open", "mail", "help"}));
+    EXPECT_EQ(preview->findChild<QWidget *>("fretprintNotice"), nullptr);
+    EXPECT_TRUE(preview->isEnabled());
+    EXPECT_TRUE(engine.CloseDoc());
 }
