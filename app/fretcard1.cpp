@@ -59,7 +59,13 @@ TForm1::TForm1(TDialogHost *host, QWidget *parent)
     ConnectHandlers();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The controls outlive the guard and the dialogs by a moment while Qt
+    // deletes them; no handler may run in that moment.
+    for (QObject *child : findChildren<QObject *>())
+        child->disconnect(this);
+}
 
 void TForm1::ConnectHandlers()
 {

@@ -496,6 +496,24 @@ TEST_F(MainWindowTest, RepaintingTheWindowSurfaceFocusesAndSelectsTheText)
     EXPECT_EQ(form.Edit1->selectedText(), "Scroll Saw");
 }
 
+TEST_F(MainWindowTest, MovingABarLeavesTheWindowSurfaceAlone)
+{
+    int surfacePaints = 0;
+    QObject::connect(&form, &TForm1::SurfacePainted, [&] { ++surfacePaints; });
+    form.show();
+    QCoreApplication::processEvents();
+    ASSERT_GT(surfacePaints, 0);
+    const int afterShow = surfacePaints;
+    form.ScrollBar2->setFocus();
+    form.ScrollBar7->setPosition(10);
+    form.ScrollBar2->setPosition(500);
+    form.ScrollBar1->setPosition(100);
+    form.CheckBox3->setChecked(true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(surfacePaints, afterShow);
+    EXPECT_EQ(form.focusWidget(), form.ScrollBar2);
+}
+
 TEST_F(MainWindowTest, TheSurfaceIsGreyAndTheBaseBarIsDrawnOverTheBlank)
 {
     form.CheckBox3->setChecked(true);
