@@ -5,12 +5,8 @@
 
 void TForm1::Button1Click() {}
 void TForm1::Button2Click() {}
-void TForm1::Button3Click() {}
 void TForm1::Button7Click() {}
 void TForm1::Button8Click() {}
-void TForm1::Button9Click() {}
-void TForm1::Open1Click() { Button3Click(); }
-void TForm1::SaveAs1Click() { Button9Click(); }
 void TForm1::About2Click() {}
 void TForm1::Image2Click() {}
 void TForm1::GlobalHotKey1KeyDown(QObject *, int, Qt::KeyboardModifiers) {}
