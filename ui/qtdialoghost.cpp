@@ -4,6 +4,7 @@
 #include "ui/fontpicker.h"
 
 #include <QFileDialog>
+#include <QEvent>
 #include <QMessageBox>
 
 namespace {
@@ -40,6 +41,25 @@ TModalResult ResultFor(int clicked)
     default: return mrNone;
     }
 }
+
+// Notices when the window manager's close box closes a message box. Qt treats
+// that like Escape, but the commands tell the two apart: Escape answers No,
+// the close box gives no answer at all.
+class CloseBoxWatcher : public QObject {
+public:
+    bool closedByCloseBox() const { return m_closed; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close && event->spontaneous())
+            m_closed = true;
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool m_closed = false;
+};
 } // namespace
 
 TModalResult TQtDialogHost::ShowMessageBox(const TMessageRequest &request)
@@ -50,10 +70,13 @@ TModalResult TQtDialogHost::ShowMessageBox(const TMessageRequest &request)
             box.addButton(QtButton(button));
     }
     box.setDefaultButton(QtButton(request.DefaultButton));
-    // The close box and Escape give the escape button's answer, so a closed
-    // question never counts as Yes.
+    // Escape gives the escape button's answer; the close box gives none. So a
+    // closed question never counts as Yes.
     box.setEscapeButton(box.button(QtButton(request.EscapeButton)));
-    return ResultFor(box.exec());
+    CloseBoxWatcher watcher;
+    box.installEventFilter(&watcher);
+    const TModalResult result = ResultFor(box.exec());
+    return watcher.closedByCloseBox() ? mrNone : result;
 }
 
 bool TQtDialogHost::ExecuteFileDialog(TFileDialogRequest &request)

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
+#include <qpa/qwindowsysteminterface.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -48,7 +49,7 @@ TEST(QtDialogHost, AYesNoQuestionDefaultsToYesAndHasNoIcon)
     EXPECT_EQ(icon, QMessageBox::NoIcon);
 }
 
-TEST(QtDialogHost, EscapeAndTheCloseBoxAnswerNo)
+TEST(QtDialogHost, EscapeAndAProgrammaticCloseAnswerNo)
 {
     TQtDialogHost host;
     WhenTheBoxShows([](QMessageBox &box) {
@@ -58,6 +59,16 @@ TEST(QtDialogHost, EscapeAndTheCloseBoxAnswerNo)
     EXPECT_EQ(host.ShowMessageBox(YesNoQuestion()), mrNo);
     WhenTheBoxShows([](QMessageBox &box) { box.close(); });
     EXPECT_EQ(host.ShowMessageBox(YesNoQuestion()), mrNo);
+}
+
+TEST(QtDialogHost, TheWindowCloseBoxGivesNoAnswer)
+{
+    TQtDialogHost host;
+    WhenTheBoxShows([](QMessageBox &box) {
+        QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
+            box.windowHandle());
+    });
+    EXPECT_EQ(host.ShowMessageBox(YesNoQuestion()), mrNone);
 }
 
 TEST(QtDialogHost, TheErrorBoxShowsTheErrorIcon)
