@@ -106,24 +106,6 @@ protected:
 
 // --- Hot keys ------------------------------------------------------------
 
-TEST_F(ExtrasTest, TheSevenKeysAreTheWindowsWithTheirCodes)
-{
-    THotKeyRegistry *registry = THotKeyRegistry::ForApplication();
-    const std::pair<TGlobalHotKey *, Qt::Key> keys[] = {
-        {form.GlobalHotKey1, Qt::Key_F}, {form.GlobalHotKey2, Qt::Key_W}, {form.GlobalHotKey3, Qt::Key_H},
-        {form.GlobalHotKey4, Qt::Key_T}, {form.GlobalHotKey5, Qt::Key_P}, {form.GlobalHotKey6, Qt::Key_K},
-        {form.GlobalHotKey7, Qt::Key_C},
-    };
-    for (const auto &[hotKey, key] : keys) {
-        SCOPED_TRACE(char(key));
-        ASSERT_NE(hotKey, nullptr);
-        EXPECT_TRUE(hotKey->Active());
-        EXPECT_TRUE(hotKey->IsRegistered());
-        EXPECT_EQ(hotKey->HotKey(), 0x4000 | key);
-        EXPECT_EQ(registry->OwnerOf(Ctrl(key)), hotKey);
-    }
-}
-
 TEST_F(ExtrasTest, EachKeyFocusesItsBar)
 {
     const std::pair<Qt::Key, TScrollBar *> keys[] = {
@@ -267,18 +249,11 @@ protected:
     QString missing;
 };
 
-TEST_F(FontViewerTest, TheStarterIsSetUpToOpenTheViewerWithoutWaiting)
-{
-    EXPECT_EQ(form.Starter1->Command(), "fontviewer");
-    EXPECT_TRUE(form.Starter1->Parameters().isEmpty());
-    EXPECT_EQ(form.Starter1->StartOperation(), smOpen);
-    EXPECT_EQ(form.Starter1->StartOption(), soSW_SHOW);
-    EXPECT_FALSE(form.Starter1->Wait());
-    EXPECT_EQ(form.Starter1->ProcessId(), 0);
-}
-
 TEST_F(FontViewerTest, StartsFromTheProgramsFolderWhateverTheCurrentFolder)
 {
+    EXPECT_EQ(form.Starter1->Command(), "fontviewer");
+    EXPECT_FALSE(form.Starter1->Wait());
+    EXPECT_EQ(form.Starter1->ProcessId(), 0);
     form.Starter1->setCommand(standIn);
     form.Button7->click();
 
