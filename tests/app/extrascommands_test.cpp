@@ -351,8 +351,9 @@ TEST_F(ExtrasTest, AboutOpensModalOverTheWindowWithTheRunningSystemsValues)
     const qint64 nowKB = MemAvailableKB();
     EXPECT_TRUE(seen.memory.endsWith(QStringLiteral(" KB"))) << seen.memory.toStdString();
     EXPECT_GT(shownKB, 0);
-    if (nowKB > 0) // systems with /proc/meminfo: compare with what it says now
+    if (nowKB > 0) { // systems with /proc/meminfo: compare with what it says now
         EXPECT_NEAR(double(shownKB), double(nowKB), nowKB * 0.25) << seen.memory.toStdString();
+    }
     const int processors = QThread::idealThreadCount();
     EXPECT_TRUE(seen.platform.contains(QStringLiteral("%1 processor").arg(processors)))
         << seen.platform.toStdString();
