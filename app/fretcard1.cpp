@@ -57,6 +57,7 @@ TForm1::TForm1(TDialogHost *host, QWidget *parent)
         qtHost->setOwner(this);
     BuildWindow();
     ConnectHandlers();
+    CreateExtras();
 }
 
 TForm1::~TForm1()

@@ -18,13 +18,18 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class LinkLabel;
+class TAboutDlg;
 class TEtchedFrame;
+class TGlobalHotKey;
 class TImage;
 class TPanel;
 class TRulerPicture;
 class TScrollBar;
 class TShape;
 class TShapeControl;
+class TStarter;
+class TWaveComp;
 
 extern const char *const kApplicationTitle; // "Kerfhaven Fretcard Printer"
 
@@ -109,6 +114,20 @@ public:
     QAction *Font1 = nullptr;
     QAction *About2 = nullptr;
 
+    // --- Extras: hot keys, font viewer, about box, links, sound ----------
+    TGlobalHotKey *GlobalHotKey1 = nullptr; // Ctrl+F -> ScrollBar1
+    TGlobalHotKey *GlobalHotKey2 = nullptr; // Ctrl+W -> ScrollBar2
+    TGlobalHotKey *GlobalHotKey3 = nullptr; // Ctrl+H -> ScrollBar3
+    TGlobalHotKey *GlobalHotKey4 = nullptr; // Ctrl+T -> ScrollBar4
+    TGlobalHotKey *GlobalHotKey5 = nullptr; // Ctrl+P -> ScrollBar6
+    TGlobalHotKey *GlobalHotKey6 = nullptr; // Ctrl+K -> ScrollBar7
+    TGlobalHotKey *GlobalHotKey7 = nullptr; // Ctrl+C -> ScrollBar5
+    TStarter *Starter1 = nullptr;
+    TAboutDlg *AboutDlg1 = nullptr;
+    TWaveComp *WaveComp1 = nullptr;
+    LinkLabel *LinkLabel1 = nullptr; // "Kerfhaven"
+    LinkLabel *LinkLabel2 = nullptr; // "Donation"
+
     TOpenDialog OpenDialog1;
     TSaveDialog SaveDialog1;
     TFontDialog FontDialog1;
@@ -174,6 +193,7 @@ private:
     void BuildBottomStrip();
     void BuildMenu();
     void ConnectHandlers();
+    void CreateExtras();
     void MoveBaseBarShape();
     void OnSurfacePainted();
 

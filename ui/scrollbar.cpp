@@ -14,4 +14,7 @@ TScrollBar::TScrollBar(int min, int max, int position, QWidget *parent)
     setPageStep(kLargeChange);
     // Hot keys and Tab put the focus on a bar; the arrow keys then move it.
     setFocusPolicy(Qt::StrongFocus);
+    // QScrollBar swaps the arrow keys by default; Left must make the value
+    // smaller and Right larger, as on the classic bar.
+    setInvertedControls(false);
 }
