@@ -1,0 +1,231 @@
+#include "app/patternfile.h"
+
+#include "app/patternformat.h"
+#include "app/textcodec.h"
+#include "render/errors.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+
+namespace {
+
+constexpr qint64 kReadChunkSize = 64 * 1024;
+
+enum NumberLine { FontSizeLine, WidthLine, HeightLine, VPosLine, HPosLine, KernLine, CornersLine,
+                  MultilineLine, TextOutlineLine, PageOutlineLine, BaseLine };
+
+// Reads a device piece by piece, remembering whether it failed and why.
+class DeviceSource final : public PatternFormat::ByteSource {
+public:
+    explicit DeviceSource(QIODevice &device) : m_device(device) {}
+
+    std::string_view NextChunk() override
+    {
+        m_buffer.resize(kReadChunkSize);
+        errno = 0;
+        const qint64 count = m_device.read(m_buffer.data(), kReadChunkSize);
+        if (count < 0) {
+            m_failed = true;
+            m_errno = errno;
+            return {};
+        }
+        return {m_buffer.constData(), static_cast<std::size_t>(count)};
+    }
+
+    [[noreturn]] void RaiseReadError() const
+    {
+        if (const auto *file = qobject_cast<const QFileDevice *>(&m_device))
+            FileError::RaiseFromDevice(*file, m_errno);
+        FileError::Raise(FileError::ReadFault);
+    }
+
+    bool Failed() const { return m_failed; }
+
+private:
+    QIODevice &m_device;
+    QByteArray m_buffer;
+    bool m_failed = false;
+    int m_errno = 0;
+};
+
+// Cuts `text` to at most `length` UTF-16 units without splitting a
+// surrogate pair.
+QString Truncated(QString text, qsizetype length)
+{
+    if (text.size() <= length)
+        return text;
+    if (length > 0 && text.at(length - 1).isHighSurrogate())
+        --length;
+    text.truncate(length);
+    return text;
+}
+
+QString DecodedLine(const std::string &bytes, qsizetype maxLength)
+{
+    return Truncated(QString::fromStdU16String(TextCodec::DecodeLine(bytes)), maxLength);
+}
+
+std::optional<bool> SwitchFromFile(std::int32_t value)
+{
+    if (value == 1)
+        return true;
+    if (value == 0)
+        return false;
+    return std::nullopt;
+}
+
+PatternFileValues ValuesFromRecord(const PatternFormat::Record &record)
+{
+    const auto &n = record.numbers;
+    PatternFileValues values;
+    values.FontSize = n[FontSizeLine];
+    values.BlankWidth = n[WidthLine];
+    values.BlankHeight = n[HeightLine];
+    values.VPos = n[VPosLine];
+    values.HPos = n[HPosLine];
+    values.Kern = n[KernLine];
+    values.Corners = n[CornersLine];
+    values.Multiline = SwitchFromFile(n[MultilineLine]);
+    values.TextOutline = SwitchFromFile(n[TextOutlineLine]);
+    values.PageOutline = SwitchFromFile(n[PageOutlineLine]);
+    values.Base = SwitchFromFile(n[BaseLine]);
+    values.FontName = DecodedLine(record.fontName, PatternFile::kMaxFontNameLength);
+    values.Text = DecodedLine(record.text, PatternFormat::kMaxTextCharacters);
+    return values;
+}
+
+PatternFormat::Record RecordFromSettings(const PatternSettings &settings)
+{
+    PatternFormat::Record record;
+    auto &n = record.numbers;
+    n[FontSizeLine] = settings.FontSize;
+    n[WidthLine] = settings.BlankWidth;
+    n[HeightLine] = settings.BlankHeight;
+    n[VPosLine] = settings.VPos;
+    n[HPosLine] = settings.HPos;
+    n[KernLine] = settings.Kern;
+    n[CornersLine] = settings.Corners;
+    n[MultilineLine] = settings.Multiline ? 1 : 0;
+    n[TextOutlineLine] = settings.TextOutline ? 1 : 0;
+    n[PageOutlineLine] = settings.PageOutline ? 1 : 0;
+    n[BaseLine] = settings.Base ? 1 : 0;
+    record.fontName = TextCodec::EncodeLine(settings.FontName.toStdU16String());
+    record.text = TextCodec::EncodeLine(settings.Text.toStdU16String());
+    return record;
+}
+
+void SetSwitch(PatternControls &controls, int checkBoxNumber, const std::optional<bool> &value)
+{
+    if (value)
+        controls.SetCheckBoxChecked(checkBoxNumber, *value);
+}
+
+// Directories can be neither written over nor read as a pattern; say so
+// the way the old run-time library did rather than with a generic error.
+void RejectDirectory(const QString &path)
+{
+    if (path.isEmpty())
+        FileError::Raise(FileError::InvalidFilename);
+    if (QFileInfo(path).isDir())
+        FileError::Raise(FileError::AccessDenied);
+}
+
+} // namespace
+
+QString PatternTargetFileName(const QString &chosenFileName)
+{
+    const QString extension = QString::fromLatin1(PatternFile::kExtension);
+    if (chosenFileName.endsWith(extension, Qt::CaseSensitive))
+        return chosenFileName;
+    return chosenFileName + extension;
+}
+
+QString OverwriteQuestion(const QString &targetPath)
+{
+    return QStringLiteral("Overwrite File? ") + QDir::toNativeSeparators(targetPath);
+}
+
+void WritePatternFile(QIODevice *device, const PatternSettings &settings)
+{
+    const std::string bytes = PatternFormat::Write(RecordFromSettings(settings));
+    auto *file = qobject_cast<QFileDevice *>(device);
+    errno = 0;
+    const qint64 written = device->write(bytes.data(), static_cast<qint64>(bytes.size()));
+    // A file device buffers; its failure shows only when the buffer goes out.
+    const bool flushed = written == static_cast<qint64>(bytes.size()) && (!file || file->flush());
+    if (flushed)
+        return;
+    if (file)
+        FileError::RaiseFromDevice(*file, errno);
+    FileError::Raise(FileError::WriteFault);
+}
+
+void SavePatternFile(const QString &path, const PatternSettings &settings)
+{
+    RejectDirectory(path);
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        FileError::RaiseFromDevice(file, errno);
+    // On an exception the QSaveFile goes away uncommitted, which discards
+    // the half-written copy and leaves the old file alone.
+    WritePatternFile(&file, settings);
+    errno = 0;
+    if (!file.commit())
+        FileError::RaiseFromDevice(file, errno);
+}
+
+PatternFileValues ReadPatternFile(QIODevice *device)
+{
+    DeviceSource source(*device);
+    const PatternFormat::ReadResult result = PatternFormat::Read(source);
+    if (source.Failed())
+        source.RaiseReadError();
+    switch (result.status) {
+    case PatternFormat::ReadStatus::Ok:
+        return ValuesFromRecord(result.record);
+    case PatternFormat::ReadStatus::InvalidNumericInput:
+        FileError::Raise(FileError::InvalidNumericInput);
+    case PatternFormat::ReadStatus::NoValues:
+        FileError::Raise(FileError::ReadBeyondEnd);
+    }
+    FileError::Raise(FileError::ReadFault);
+}
+
+PatternFileValues LoadPatternFile(const QString &path)
+{
+    RejectDirectory(path);
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        FileError::RaiseFromDevice(file, errno);
+    return ReadPatternFile(&file);
+}
+
+void ApplyPatternFileValues(const PatternFileValues &values, PatternControls &controls)
+{
+    controls.SetScrollBarPosition(1, values.FontSize);
+    controls.SetScrollBarPosition(2, values.BlankWidth);
+    controls.SetScrollBarPosition(3, values.BlankHeight);
+    controls.SetScrollBarPosition(4, values.VPos);
+    controls.SetScrollBarPosition(6, values.HPos);
+    controls.SetScrollBarPosition(7, values.Kern);
+    controls.SetScrollBarPosition(5, values.Corners);
+    SetSwitch(controls, 1, values.Multiline);
+    SetSwitch(controls, 2, values.TextOutline);
+    SetSwitch(controls, 4, values.PageOutline);
+    SetSwitch(controls, 3, values.Base);
+    if (!values.FontName.isEmpty())
+        controls.SetFontName(values.FontName);
+    controls.SetText(values.Text);
+}
+
+void OpenPatternFile(const QString &path, PatternControls &controls)
+{
+    ApplyPatternFileValues(LoadPatternFile(path), controls);
+}
