@@ -1,0 +1,440 @@
+// Saving and opening pattern files: bytes on disk, errors, and the order in
+// which an opened file reaches the window's controls.
+#include "app/patternfile.h"
+#include "patternfile_unprivileged.h"
+#include "render/errors.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+const QByteArray kInitialFileBytes =
+    "80\r\n960\r\n144\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n1\r\n0\r\nFretcard Gothic\r\nScroll Saw\r\n";
+
+QByteArray Written(const PatternSettings &settings)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    WritePatternFile(&buffer, settings);
+    return buffer.data();
+}
+
+void WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray FileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<unreadable>";
+    return file.readAll();
+}
+
+PatternFileValues ValuesOf(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadPatternFile(&buffer);
+}
+
+// Runs `action` and returns the code and message of the EInOutError it throws.
+template <typename Action>
+std::pair<int, QString> FileErrorOf(Action action)
+{
+    try {
+        action();
+    } catch (const EInOutError &e) {
+        return {e.ErrorCode(), e.message()};
+    }
+    return {0, QStringLiteral("<no error>")};
+}
+
+PatternFileValues ExpectedValues(const PatternSettings &s)
+{
+    PatternFileValues v;
+    v.FontSize = s.FontSize;
+    v.BlankWidth = s.BlankWidth;
+    v.BlankHeight = s.BlankHeight;
+    v.VPos = s.VPos;
+    v.HPos = s.HPos;
+    v.Kern = s.Kern;
+    v.Corners = s.Corners;
+    v.Multiline = s.Multiline;
+    v.TextOutline = s.TextOutline;
+    v.PageOutline = s.PageOutline;
+    v.Base = s.Base;
+    v.FontName = s.FontName;
+    v.Text = s.Text;
+    return v;
+}
+
+class FailingDevice : public QIODevice {
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64) override { return -1; }
+};
+
+class PatternFileOnDisk : public ::testing::Test {
+protected:
+    QString PathOf(const QString &name) const { return dir.filePath(name); }
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST(PatternFileWrite, InitialSettingsGiveTheKnownBytes)
+{
+    EXPECT_EQ(Written(PatternSettings{}), kInitialFileBytes);
+}
+
+TEST(PatternFileWrite, NegativeKerningIsLineSixWithAMinus)
+{
+    PatternSettings settings;
+    settings.Kern = -20;
+    const QList<QByteArray> lines = Written(settings).split('\n');
+    ASSERT_EQ(lines.size(), 14);
+    EXPECT_EQ(lines[5], "-20\r");
+    EXPECT_EQ(lines[13], "");
+}
+
+TEST(PatternFileWrite, LinesFourToSevenAreVPosHPosKernCorners)
+{
+    PatternSettings settings;
+    settings.VPos = 11;
+    settings.HPos = 22;
+    settings.Kern = 33;
+    settings.Corners = 44;
+    settings.Multiline = true;
+    settings.TextOutline = false;
+    settings.PageOutline = false;
+    settings.Base = true;
+    EXPECT_EQ(Written(settings),
+              "80\r\n960\r\n144\r\n11\r\n22\r\n33\r\n44\r\n1\r\n0\r\n0\r\n1\r\nFretcard Gothic\r\nScroll Saw\r\n");
+}
+
+TEST(PatternFileWrite, AccentedTextInTheWindowsCodePage)
+{
+    PatternSettings settings;
+    settings.FontName = QStringLiteral("Caf\u00E9 Script");
+    settings.Text = QStringLiteral("No\u00EBl \u20AC5");
+    EXPECT_TRUE(Written(settings).endsWith("\r\nCaf\xE9 Script\r\nNo\xEBl \x80" "5\r\n"));
+}
+
+TEST(PatternFileWrite, DeviceFailuresBecomeFileErrors)
+{
+    FailingDevice failing;
+    failing.open(QIODevice::WriteOnly);
+    EXPECT_EQ(FileErrorOf([&] { WritePatternFile(&failing, PatternSettings{}); }),
+              std::make_pair(29, QStringLiteral("I/O error 29")));
+
+    QFile full(QStringLiteral("/dev/full"));
+    ASSERT_TRUE(full.open(QIODevice::WriteOnly));
+    EXPECT_EQ(FileErrorOf([&] { WritePatternFile(&full, PatternSettings{}); }),
+              std::make_pair(101, QStringLiteral("Disk full")));
+}
+
+TEST(PatternFileNames, TargetGetsTheExtensionUnlessItEndsInExactlyIt)
+{
+    EXPECT_EQ(PatternTargetFileName("/home/u/sign"), "/home/u/sign.frcd");
+    EXPECT_EQ(PatternTargetFileName("/home/u/sign.frcd"), "/home/u/sign.frcd");
+    EXPECT_EQ(PatternTargetFileName("/home/u/sign.FRCD"), "/home/u/sign.FRCD.frcd");
+    EXPECT_EQ(PatternTargetFileName("/home/u/sign.frc"), "/home/u/sign.frc.frcd");
+    EXPECT_EQ(PatternTargetFileName("/home/u/.frcd"), "/home/u/.frcd");
+}
+
+TEST(PatternFileNames, OverwriteQuestionNamesTheFullPath)
+{
+    EXPECT_EQ(OverwriteQuestion(QDir::fromNativeSeparators("/home/u/sign.frcd")),
+              QDir::toNativeSeparators("Overwrite File? /home/u/sign.frcd"));
+}
+
+TEST(PatternFileRead, InitialFileGivesTheInitialSettings)
+{
+    EXPECT_EQ(ValuesOf(kInitialFileBytes), ExpectedValues(PatternSettings{}));
+}
+
+TEST(PatternFileRead, ShortFileLeavesFaceAndSwitchesToTheirRules)
+{
+    const PatternFileValues values = ValuesOf("5\r\n2000\r\n144\r\n");
+    EXPECT_EQ(values.FontSize, 5);
+    EXPECT_EQ(values.BlankWidth, 2000);
+    EXPECT_EQ(values.VPos, 0);
+    EXPECT_EQ(values.Corners, 0);
+    EXPECT_EQ(values.Multiline, false);
+    EXPECT_EQ(values.TextOutline, false);
+    EXPECT_EQ(values.PageOutline, false);
+    EXPECT_EQ(values.Base, false);
+    EXPECT_EQ(values.FontName, "");
+    EXPECT_EQ(values.Text, "");
+}
+
+TEST(PatternFileRead, SwitchValuesOtherThanZeroAndOneLeaveTheBox)
+{
+    const PatternFileValues values = ValuesOf("80\r\n960\r\n144\r\n0\r\n0\r\n0\r\n0\r\n2\r\n-1\r\n$1\r\n0x0\r\nF\r\nT\r\n");
+    EXPECT_EQ(values.Multiline, std::nullopt);
+    EXPECT_EQ(values.TextOutline, std::nullopt);
+    EXPECT_EQ(values.PageOutline, true);
+    EXPECT_EQ(values.Base, false);
+}
+
+TEST(PatternFileRead, TextFromOlderVersionsKeepsItsAccents)
+{
+    const PatternFileValues values =
+        ValuesOf("80\r\n960\r\n144\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n1\r\n0\r\nCaf\xE9\r\nCr\xE8me br\xFBl\xE9\x85\r\n");
+    EXPECT_EQ(values.FontName, QStringLiteral("Caf\u00E9"));
+    EXPECT_EQ(values.Text, QStringLiteral("Cr\u00E8me br\u00FBl\u00E9\u2026"));
+
+    const PatternFileValues utf8 =
+        ValuesOf("80\r\n960\r\n144\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n1\r\n0\r\nCaf\xC3\xA9\r\n\xE6\x97\xA5\r\n");
+    EXPECT_EQ(utf8.FontName, QStringLiteral("Caf\u00E9"));
+    EXPECT_EQ(utf8.Text, QStringLiteral("\u65E5"));
+}
+
+TEST(PatternFileRead, FaceIsCutTo31CharactersAndTextToTheTextBox)
+{
+    const QByteArray numbers = "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n0\r\n0\r\n0\r\n0\r\n";
+    const PatternFileValues values = ValuesOf(numbers + QByteArray(40, 'F') + "\r\n" + QByteArray(50000, 'T') + "\r\n");
+    EXPECT_EQ(values.FontName, QString(31, 'F'));
+    EXPECT_EQ(values.Text, QString(32767, 'T'));
+
+    // A character outside the basic plane is never cut in half.
+    const QByteArray face = QByteArray(30, 'F') + "\xF0\x9F\x98\x80";
+    EXPECT_EQ(ValuesOf(numbers + face + "\r\nT\r\n").FontName, QString(30, 'F'));
+}
+
+TEST(PatternFileRead, BadContentsGiveTheClassicErrors)
+{
+    const auto invalid = std::make_pair(106, QStringLiteral("Invalid numeric input"));
+    const auto beyondEnd = std::make_pair(100, QStringLiteral("Read beyond end of file"));
+    EXPECT_EQ(FileErrorOf([] { ValuesOf("80\r\n960\r\nabc\r\n"); }), invalid);
+    EXPECT_EQ(FileErrorOf([] { ValuesOf(QByteArray(40, '7') + "\r\n"); }), invalid);
+    EXPECT_EQ(FileErrorOf([] { ValuesOf(QByteArray("\x00\x9F\xFF\x13garbage\x01\x02", 12)); }), invalid);
+    EXPECT_EQ(FileErrorOf([] { ValuesOf(""); }), beyondEnd);
+    EXPECT_EQ(FileErrorOf([] { ValuesOf("\r\n\r\n\r\n  \r\n"); }), beyondEnd);
+
+    FailingDevice failing;
+    failing.open(QIODevice::ReadOnly);
+    EXPECT_EQ(FileErrorOf([&] { ReadPatternFile(&failing); }),
+              std::make_pair(30, QStringLiteral("I/O error 30")));
+}
+
+TEST_F(PatternFileOnDisk, RoundTripGivesTheSameThirteenValues)
+{
+    std::vector<PatternSettings> cases(6);
+    cases[1] = {10, 96, 47, 0, 0, -100, 0, true, false, false, true, "Liberation Sans", ""};
+    cases[2] = {200, 960, 289, 300, 500, 100, 100, false, true, true, false, "DejaVu Serif", "A"};
+    cases[3] = {123, 456, 78, 9, 10, -20, 55, true, true, false, false, QStringLiteral("\u00C3\u00A9cole"),
+                QStringLiteral("\u00C0 la carte \u2013 \u20AC5")};
+    cases[4] = {80, 960, 144, 0, 0, 0, 0, false, false, true, true, QStringLiteral("Noto Sans CJK"),
+                QStringLiteral("\u6728\u5DE5 \U0001F332 Holz")};
+    cases[5] = {80, 960, 144, 1, 2, 3, 4, true, false, true, false, "  spaced face ", "\ttabbed  text "};
+    for (const PatternSettings &settings : cases) {
+        const QString path = PathOf("roundtrip.frcd");
+        SavePatternFile(path, settings);
+        EXPECT_EQ(LoadPatternFile(path), ExpectedValues(settings)) << settings.Text.toStdString();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"roundtrip.frcd"});
+}
+
+TEST_F(PatternFileOnDisk, SavingReplacesAnOldFileCompletely)
+{
+    const QString path = PathOf("sign.frcd");
+    WriteBytes(path, QByteArray(5000, 'x'));
+    SavePatternFile(path, PatternSettings{});
+    EXPECT_EQ(FileBytes(path), kInitialFileBytes);
+}
+
+TEST_F(PatternFileOnDisk, OpenFailuresGiveTheClassicErrors)
+{
+    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile(PathOf("missing.frcd")); }),
+              std::make_pair(2, QStringLiteral("File not found")));
+    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile(PathOf("no/such/folder/x.frcd")); }),
+              std::make_pair(2, QStringLiteral("File not found")));
+    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile(dir.path()); }),
+              std::make_pair(5, QStringLiteral("File access denied")));
+    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile(QString()); }),
+              std::make_pair(3, QStringLiteral("Invalid filename")));
+}
+
+TEST_F(PatternFileOnDisk, UnreadableFileIsAccessDenied)
+{
+    const QString path = PathOf("locked.frcd");
+    WriteBytes(path, kInitialFileBytes);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                          QFile::ReadOther | QFile::ExeOther);
+    QFile::setPermissions(path, QFile::WriteOwner);
+    UnprivilegedScope unprivileged;
+    ASSERT_TRUE(unprivileged.Active());
+    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile(path); }),
+              std::make_pair(5, QStringLiteral("File access denied")));
+}
+
+TEST_F(PatternFileOnDisk, ReadOnlyFolderIsAccessDeniedAndKeepsTheOldFile)
+{
+    const QString folder = PathOf("readonly");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString path = folder + "/sign.frcd";
+    WriteBytes(path, "old contents\r\n");
+    const auto everyoneReads = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
+    QFile::setPermissions(dir.path(), everyoneReads | QFile::WriteOwner);
+    QFile::setPermissions(path, everyoneReads | QFile::WriteOther);
+    QFile::setPermissions(folder, everyoneReads);
+    {
+        UnprivilegedScope unprivileged;
+        ASSERT_TRUE(unprivileged.Active());
+        EXPECT_EQ(FileErrorOf([&] { SavePatternFile(path, PatternSettings{}); }),
+                  std::make_pair(5, QStringLiteral("File access denied")));
+        EXPECT_EQ(FileErrorOf([&] { SavePatternFile(folder + "/new.frcd", PatternSettings{}); }),
+                  std::make_pair(5, QStringLiteral("File access denied")));
+    }
+    EXPECT_EQ(FileBytes(path), "old contents\r\n");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{"sign.frcd"});
+}
+
+TEST_F(PatternFileOnDisk, SavingOverAFolderIsAccessDenied)
+{
+    const QString folder = PathOf("sign.frcd");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    EXPECT_EQ(FileErrorOf([&] { SavePatternFile(folder, PatternSettings{}); }),
+              std::make_pair(5, QStringLiteral("File access denied")));
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
+TEST_F(PatternFileOnDisk, FullDiskKeepsTheOldFileExactlyAsItWas)
+{
+    const QString path = PathOf("sign.frcd");
+    WriteBytes(path, kInitialFileBytes);
+    PatternSettings large;
+    large.Text = QString(30000, 'W');
+
+    // A file size limit makes the disk "full" after 4 KiB for this process.
+    constexpr rlim_t kLimit = 4096;
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = kLimit;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto error = FileErrorOf([&] { SavePatternFile(path, large); });
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(error, std::make_pair(101, QStringLiteral("Disk full")));
+    EXPECT_EQ(FileBytes(path), kInitialFileBytes);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"sign.frcd"});
+}
+
+namespace {
+
+// Stands in for the window: records every control Open sets, in order.
+class RecordingControls : public PatternControls {
+public:
+    void SetScrollBarPosition(int number, int position) override
+    {
+        calls.push_back(QStringLiteral("ScrollBar%1=%2").arg(number).arg(position));
+    }
+    void SetCheckBoxChecked(int number, bool checked) override
+    {
+        calls.push_back(QStringLiteral("CheckBox%1=%2").arg(number).arg(checked ? "on" : "off"));
+    }
+    void SetFontName(const QString &face) override { calls.push_back("Font=" + face); }
+    void SetText(const QString &text) override { calls.push_back("Text=" + text); }
+    QStringList calls;
+};
+
+// Just enough of the window's handlers to see what the order of Open does:
+// Base switched on sets Corners to 0 and clears Text Outline.
+class WindowLikeControls : public PatternControls {
+public:
+    int corners = 40;
+    bool textOutline = true;
+    bool base = false;
+    void SetScrollBarPosition(int number, int position) override
+    {
+        if (number == 5)
+            corners = std::clamp(position, 0, 100);
+    }
+    void SetCheckBoxChecked(int number, bool checked) override
+    {
+        if (number == 2)
+            textOutline = checked;
+        if (number == 3 && checked != base) {
+            base = checked;
+            if (base) {
+                SetScrollBarPosition(5, 0);
+                SetCheckBoxChecked(2, false);
+            }
+        }
+    }
+    void SetFontName(const QString &) override {}
+    void SetText(const QString &) override {}
+};
+
+} // namespace
+
+TEST(PatternFileApply, ControlsAreSetInTheWindowsOrder)
+{
+    RecordingControls controls;
+    ApplyPatternFileValues(ValuesOf("5\r\n2000\r\n3\r\n4\r\n5\r\n-6\r\n7\r\n1\r\n0\r\n1\r\n0\r\nFace\r\nText\r\n"), controls);
+    EXPECT_EQ(controls.calls, (QStringList{"ScrollBar1=5", "ScrollBar2=2000", "ScrollBar3=3", "ScrollBar4=4",
+                                           "ScrollBar6=5", "ScrollBar7=-6", "ScrollBar5=7", "CheckBox1=on",
+                                           "CheckBox2=off", "CheckBox4=on", "CheckBox3=off", "Font=Face",
+                                           "Text=Text"}));
+}
+
+TEST(PatternFileApply, OtherSwitchValuesAndAnEmptyFaceAreSkipped)
+{
+    RecordingControls controls;
+    ApplyPatternFileValues(ValuesOf("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n2\r\n1\r\n9\r\n0\r\n\r\nText\r\n"), controls);
+    EXPECT_EQ(controls.calls, (QStringList{"ScrollBar1=1", "ScrollBar2=2", "ScrollBar3=3", "ScrollBar4=4",
+                                           "ScrollBar6=5", "ScrollBar7=6", "ScrollBar5=7", "CheckBox2=on",
+                                           "CheckBox3=off", "Text=Text"}));
+}
+
+TEST(PatternFileApply, BaseFromTheFileHasTheLastWordOnCornersAndOutline)
+{
+    PatternSettings savedWithBase;
+    savedWithBase.Corners = 30; // as a hand-edited file might say
+    savedWithBase.TextOutline = true;
+    savedWithBase.Base = true;
+    const PatternFileValues values = ValuesOf(Written(savedWithBase));
+
+    WindowLikeControls baseOff;
+    ApplyPatternFileValues(values, baseOff);
+    EXPECT_EQ(baseOff.corners, 0);
+    EXPECT_FALSE(baseOff.textOutline);
+
+    WindowLikeControls baseOn;
+    baseOn.base = true;
+    ApplyPatternFileValues(values, baseOn);
+    EXPECT_EQ(baseOn.corners, 30);
+    EXPECT_TRUE(baseOn.textOutline);
+}
+
+TEST_F(PatternFileOnDisk, OpenReadsEverythingBeforeTouchingAControl)
+{
+    const QString bad = PathOf("bad.frcd");
+    WriteBytes(bad, "80\r\n960\r\n144\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n1\r\nabc\r\nFace\r\nText\r\n");
+    RecordingControls controls;
+    EXPECT_EQ(FileErrorOf([&] { OpenPatternFile(bad, controls); }).first, 106);
+    EXPECT_EQ(FileErrorOf([&] { OpenPatternFile(PathOf("missing.frcd"), controls); }).first, 2);
+    EXPECT_TRUE(controls.calls.isEmpty());
+
+    const QString good = PathOf("good.frcd");
+    WriteBytes(good, kInitialFileBytes);
+    OpenPatternFile(good, controls);
+    EXPECT_EQ(controls.calls.size(), 13);
+}
