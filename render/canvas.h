@@ -1,0 +1,76 @@
+#pragma once
+// A drawing surface with a current font, pen and brush, letter spacing, an
+// optional clip rectangle and an optional open path: the state the caption
+// code expects from the classic device context, over a QPainter.
+
+#include "colors.h"
+#include "font.h"
+#include "graphtypes.h"
+
+#include <QFont>
+#include <QPainterPath>
+#include <optional>
+#include <vector>
+
+class QPainter;
+
+struct TPenState {
+    bool Visible = true;
+    TColor Color = clBlack;
+    // 0 and 1 both give the thinnest line.
+    int Width = 1;
+};
+
+class TCanvas {
+public:
+    // A canvas without a painter only measures.
+    explicit TCanvas(QPainter *painter = nullptr);
+    TCanvas(const TCanvas &) = delete;
+    TCanvas &operator=(const TCanvas &) = delete;
+
+    QPainter *Painter() const { return m_painter; }
+
+    TFont &Font() { return m_font; }
+    const TFont &Font() const { return m_font; }
+    // The current font with the current letter spacing applied.
+    const QFont &EffectiveFont();
+
+    TPenState &Pen() { return m_pen; }
+
+    bool BrushHollow() const { return m_brushHollow; }
+    TColor BrushColor() const { return m_brushColor; }
+    void SetBrushHollow() { m_brushHollow = true; }
+    // Giving a hollow brush a colour makes it solid again.
+    void SetBrushColor(TColor color);
+
+    int TextCharacterExtra() const { return m_characterExtra; }
+    void SetTextCharacterExtra(int extra);
+    // Every value ever given to SetTextCharacterExtra, in order.
+    const std::vector<int> &CharacterExtraHistory() const { return m_extraHistory; }
+
+    const std::optional<QRect> &ClipRect() const { return m_clip; }
+    void SelectClipRect(const std::optional<QRect> &clip) { m_clip = clip; }
+
+    // While a path is open, text outlines go into it instead of onto the surface.
+    void BeginPath();
+    void EndPath() { m_pathOpen = false; }
+    bool PathOpen() const { return m_pathOpen; }
+    void AddToPath(const QPainterPath &outline, const QRect &clip);
+    // Strokes the closed path with the current pen and discards it.
+    void StrokePath();
+
+private:
+    QPainter *m_painter;
+    TFont m_font;
+    QFont m_effectiveFont;
+    bool m_fontStale = true;
+    TPenState m_pen;
+    bool m_brushHollow = false;
+    TColor m_brushColor = clWhite;
+    int m_characterExtra = 0;
+    std::vector<int> m_extraHistory;
+    std::optional<QRect> m_clip;
+    bool m_pathOpen = false;
+    QPainterPath m_path;
+    QRect m_pathClip;
+};

@@ -1,0 +1,174 @@
+#include "drawtext.h"
+
+#include "canvas.h"
+
+#include <QFontMetrics>
+#include <QGlyphRun>
+#include <QPainter>
+#include <QRawFont>
+#include <QTextOption>
+#include <cmath>
+
+namespace {
+// Lines without word breaking never wrap: they are as wide as they need.
+constexpr qreal UnlimitedLineWidth = 1.0e7;
+
+struct PreparedText {
+    QString text;
+    int acceleratorIndex = -1;
+};
+
+// Without DT_NOPREFIX, "&x" underlines x and "&&" is one ampersand.
+PreparedText StripPrefixes(const QString &text)
+{
+    PreparedText result;
+    result.text.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&')) {
+            result.text += text[i];
+            continue;
+        }
+        if (i + 1 >= text.size())
+            break;
+        if (text[i + 1] != QLatin1Char('&') && result.acceleratorIndex < 0)
+            result.acceleratorIndex = int(result.text.size());
+        result.text += text[++i];
+    }
+    return result;
+}
+
+// Line ends break lines in multi-line text; a single line shows them as spaces.
+QString NormaliseLineEnds(QString text, bool singleLine)
+{
+    text.replace(QLatin1String("\r\n"), QString(QLatin1Char('\n')));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text.replace(QLatin1Char('\n'), singleLine ? QChar(QLatin1Char(' ')) : QChar(QChar::LineSeparator));
+    return text;
+}
+
+int HorizontalOffset(unsigned format, int areaWidth, int lineWidth)
+{
+    if (format & DT_RIGHT)
+        return areaWidth - lineWidth;
+    if (format & DT_CENTER)
+        return (areaWidth - lineWidth) / 2;
+    return 0;
+}
+
+int VerticalOffset(unsigned format, int areaHeight, int textHeight)
+{
+    if (!(format & DT_SINGLELINE))
+        return 0;
+    if (format & DT_BOTTOM)
+        return areaHeight - textHeight;
+    if (format & DT_VCENTER)
+        return (areaHeight - textHeight) / 2;
+    return 0;
+}
+} // namespace
+
+QFont WithLetterSpacing(const QFont &font, int extra)
+{
+    QFont spaced = font;
+    spaced.setLetterSpacing(QFont::AbsoluteSpacing, extra);
+    return spaced;
+}
+
+TextBlock::TextBlock(const QFont &font, const QString &text, const TRect &rect, unsigned format)
+{
+    const bool singleLine = format & DT_SINGLELINE;
+    PreparedText prepared{NormaliseLineEnds(text, singleLine), -1};
+    if (!(format & DT_NOPREFIX))
+        prepared = StripPrefixes(prepared.text);
+    m_layout.setFont(font);
+    m_layout.setText(prepared.text);
+    if (prepared.acceleratorIndex >= 0) {
+        QTextLayout::FormatRange underline;
+        underline.start = prepared.acceleratorIndex;
+        underline.length = 1;
+        underline.format.setFontUnderline(true);
+        m_layout.setFormats({underline});
+    }
+    Lay(rect, format);
+}
+
+void TextBlock::Lay(const TRect &rect, unsigned format)
+{
+    const QFontMetrics metrics(m_layout.font());
+    QTextOption option;
+    const bool wrap = (format & DT_WORDBREAK) && !(format & DT_SINGLELINE);
+    option.setWrapMode(wrap ? QTextOption::WordWrap : QTextOption::NoWrap);
+    if (format & DT_EXPANDTABS)
+        option.setTabStopDistance(TabStopCharacters * metrics.averageCharWidth());
+    m_layout.setTextOption(option);
+    m_layout.setCacheEnabled(true);
+
+    const int lineHeight = metrics.height();
+    const qreal lineWidth = wrap ? qMax(0, rect.Width()) : UnlimitedLineWidth;
+    std::vector<QTextLine> lines;
+    int widest = 0;
+    m_layout.beginLayout();
+    for (QTextLine line = m_layout.createLine(); line.isValid(); line = m_layout.createLine()) {
+        line.setLeadingIncluded(false);
+        line.setLineWidth(lineWidth);
+        widest = qMax(widest, int(std::ceil(line.naturalTextWidth())));
+        lines.push_back(line);
+    }
+    m_layout.endLayout();
+    if (m_layout.text().isEmpty())
+        lines.clear();
+    m_extent = QSize(widest, lineHeight * int(lines.size()));
+
+    const int top = rect.Top + VerticalOffset(format, rect.Height(), m_extent.height());
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const int width = int(std::ceil(lines[i].naturalTextWidth()));
+        lines[i].setPosition(QPointF(rect.Left + HorizontalOffset(format, rect.Width(), width),
+                                     top + int(i) * lineHeight));
+    }
+}
+
+void TextBlock::Draw(QPainter &painter, const QColor &color) const
+{
+    painter.setPen(color);
+    m_layout.draw(&painter, QPointF(0, 0));
+}
+
+QPainterPath TextBlock::Outline() const
+{
+    QPainterPath outline;
+    for (const QGlyphRun &run : m_layout.glyphRuns()) {
+        const QRawFont font = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < glyphs.size(); ++i)
+            outline.addPath(font.pathForGlyph(glyphs[i]).translated(positions[i]));
+    }
+    return outline;
+}
+
+int DrawTextEx(TCanvas &canvas, const QString &text, TRect &rect, unsigned format)
+{
+    const TextBlock block(canvas.EffectiveFont(), text, rect, format);
+    if (format & DT_CALCRECT) {
+        rect.Right = rect.Left + block.Extent().width();
+        rect.Bottom = rect.Top + block.Extent().height();
+        return block.Extent().height();
+    }
+    // The text never leaves its rectangle; an empty one shows nothing.
+    if (rect.IsEmpty() || text.isEmpty())
+        return block.Extent().height();
+    if (canvas.PathOpen()) {
+        canvas.AddToPath(block.Outline(), rect.ToQRect());
+        return block.Extent().height();
+    }
+    QPainter *painter = canvas.Painter();
+    if (!painter)
+        return block.Extent().height();
+    painter->save();
+    painter->setClipRect(rect.ToQRect(), Qt::IntersectClip);
+    if (canvas.ClipRect())
+        painter->setClipRect(*canvas.ClipRect(), Qt::IntersectClip);
+    block.Draw(*painter, ColorToQColor(canvas.Font().Color()));
+    painter->restore();
+    return block.Extent().height();
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The one place where text is laid out, measured, drawn and turned into
+// outlines, with the line-breaking, alignment, tab and accelerator rules of
+// the classic text-drawing call. Measuring and drawing share the layout, so
+// they always agree.
+
+#include "graphtypes.h"
+
+#include <QFont>
+#include <QPainterPath>
+#include <QSize>
+#include <QString>
+#include <QTextLayout>
+
+class TCanvas;
+class QPainter;
+
+constexpr unsigned DT_TOP = 0x0;
+constexpr unsigned DT_LEFT = 0x0;
+constexpr unsigned DT_CENTER = 0x1;
+constexpr unsigned DT_RIGHT = 0x2;
+constexpr unsigned DT_VCENTER = 0x4;
+constexpr unsigned DT_BOTTOM = 0x8;
+constexpr unsigned DT_WORDBREAK = 0x10;
+constexpr unsigned DT_SINGLELINE = 0x20;
+constexpr unsigned DT_EXPANDTABS = 0x40;
+constexpr unsigned DT_CALCRECT = 0x400;
+constexpr unsigned DT_NOPREFIX = 0x800;
+
+// Tab stops lie every this many average character widths.
+constexpr int TabStopCharacters = 8;
+
+// The font with `extra` pixels after every character.
+QFont WithLetterSpacing(const QFont &font, int extra);
+
+// Text laid out in a rectangle by the format bits. Positions are absolute:
+// the first line starts at the rectangle's left and top (moved for centring
+// and the vertical placement of single lines).
+class TextBlock {
+public:
+    TextBlock(const QFont &font, const QString &text, const TRect &rect, unsigned format);
+    TextBlock(const TextBlock &) = delete;
+    TextBlock &operator=(const TextBlock &) = delete;
+
+    // Width of the widest line and the height of all lines.
+    QSize Extent() const { return m_extent; }
+    int LineCount() const { return m_layout.lineCount(); }
+    void Draw(QPainter &painter, const QColor &color) const;
+    // The glyph outlines of every line at their drawing positions.
+    QPainterPath Outline() const;
+
+private:
+    void Lay(const TRect &rect, unsigned format);
+
+    QTextLayout m_layout;
+    QSize m_extent;
+};
+
+// Draws `text` in `rect` with the canvas font, letter spacing and clip, or
+// with DT_CALCRECT only moves rect's right and bottom to the text's extent.
+// While the canvas has an open path, the outlines go into the path instead.
+// Returns the height of the text.
+int DrawTextEx(TCanvas &canvas, const QString &text, TRect &rect, unsigned format);
