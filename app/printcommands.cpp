@@ -3,6 +3,7 @@
 #include "app/basebar.h"
 #include "app/exports.h"
 #include "app/workimage.h"
+#include "printengine/printenginecomponent.h"
 #include "render/errors.h"
 
 namespace {
@@ -15,19 +16,17 @@ void RequireEngine(const TPrintDocument &document)
         throw EFretcardError(kEngineMissing);
 }
 
-void PlaceSnapshot(TExportWindow &window, TPrintDocument &document, const QString &snapshot,
-                   double farCornerMarker)
+void PlaceSnapshot(TExportWindow &window, TPrintDocument &document, const QString &snapshot)
 {
     document.OpenDoc();
     if (!window.PageOutlineOn())
         document.SuppressOutline();
     document.PlacePicture(snapshot, PagePlacement::kPictureLeftCm, PagePlacement::kPictureTopCm,
-                          farCornerMarker, farCornerMarker);
+                          TPrintEngine::kFreeCorner, TPrintEngine::kFreeCorner);
 }
 } // namespace
 
-void PrintPattern(TExportWindow &window, TWorkImage &workImage, TPrintDocument &document,
-                  double farCornerMarker)
+void PrintPattern(TExportWindow &window, TWorkImage &workImage, TPrintDocument &document)
 {
     RequireEngine(document);
     document.CloseDoc();
@@ -40,7 +39,7 @@ void PrintPattern(TExportWindow &window, TWorkImage &workImage, TPrintDocument &
         workImage.SaveToFile(snapshot);
     }
 
-    PlaceSnapshot(window, document, snapshot, farCornerMarker);
+    PlaceSnapshot(window, document, snapshot);
     const QPoint corner = window.WindowPosition();
     document.SetPreviewPlacement(corner.x() + PagePlacement::kPreviewOffset,
                                  corner.y() + PagePlacement::kPreviewOffset,
@@ -49,8 +48,7 @@ void PrintPattern(TExportWindow &window, TWorkImage &workImage, TPrintDocument &
     document.ShowPreview();
 }
 
-void ExportPdf(TExportWindow &window, TWorkImage &workImage, TPrintDocument &document,
-               double farCornerMarker)
+void ExportPdf(TExportWindow &window, TWorkImage &workImage, TPrintDocument &document)
 {
     RequireEngine(document);
 
@@ -66,9 +64,28 @@ void ExportPdf(TExportWindow &window, TWorkImage &workImage, TPrintDocument &doc
         return;
 
     workImage.SaveToFile(snapshot);
-    PlaceSnapshot(window, document, snapshot, farCornerMarker);
+    PlaceSnapshot(window, document, snapshot);
     const bool written = document.WriteDocFile(target);
     document.CloseDoc();
     if (!written)
         FileError::RaiseCannotCreate(target);
 }
+
+bool TEngineDocument::CloseDoc() { return m_engine.CloseDoc(); }
+void TEngineDocument::OpenDoc() { m_engine.OpenDoc(); }
+void TEngineDocument::SuppressOutline() { m_engine.SuppressOutline(); }
+
+void TEngineDocument::PlacePicture(const QString &path, double x1, double y1, double x2, double y2)
+{
+    m_engine.PlacePicture(path, x1, y1, x2, y2);
+}
+
+void TEngineDocument::SetPreviewPlacement(int left, int top, int width, int height, int mode)
+{
+    m_engine.SetPreviewPlacement(left, top, width, height, mode);
+}
+
+void TEngineDocument::ShowPreview() { m_engine.ShowPreview(); }
+
+// The engine answers non-zero when the file was written.
+bool TEngineDocument::WriteDocFile(const QString &path) { return m_engine.WriteDocFile(path) != 0; }

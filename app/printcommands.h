@@ -6,6 +6,7 @@
 #include <QString>
 
 class TExportWindow;
+class TPrintEngine;
 class TWorkImage;
 
 // The print engine operations the two commands use. The window adapts its
@@ -42,12 +43,33 @@ inline constexpr int kPreviewMode = 1;
 // Print: closes any document left open, writes the snapshot (with the base
 // bar in the text colour when Base is on), opens a document, places the
 // snapshot and shows the engine's preview, leaving the document open.
-void PrintPattern(TExportWindow &window, TWorkImage &workImage, TPrintDocument &document,
-                  double farCornerMarker);
+void PrintPattern(TExportWindow &window, TWorkImage &workImage, TPrintDocument &document);
 
 // Export PDF: snapshot and work image (with a black base bar when Base is
 // on), the save dialog, the ".pdf" rule and the overwrite question; then the
 // work image goes back into the snapshot and the engine writes the page to
 // the chosen file and closes the document.
-void ExportPdf(TExportWindow &window, TWorkImage &workImage, TPrintDocument &document,
-               double farCornerMarker);
+void ExportPdf(TExportWindow &window, TWorkImage &workImage, TPrintDocument &document);
+
+// The window's engine component seen as a print document. `engineLoaded`
+// tells whether the engine library was loaded at start-up.
+class TEngineDocument : public TPrintDocument {
+public:
+    TEngineDocument(TPrintEngine &engine, bool engineLoaded)
+        : m_engine(engine), m_engineLoaded(engineLoaded)
+    {
+    }
+
+    bool EngineAvailable() const override { return m_engineLoaded; }
+    bool CloseDoc() override;
+    void OpenDoc() override;
+    void SuppressOutline() override;
+    void PlacePicture(const QString &path, double x1, double y1, double x2, double y2) override;
+    void SetPreviewPlacement(int left, int top, int width, int height, int mode) override;
+    void ShowPreview() override;
+    bool WriteDocFile(const QString &path) override;
+
+private:
+    TPrintEngine &m_engine;
+    bool m_engineLoaded;
+};

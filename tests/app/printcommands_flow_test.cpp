@@ -90,8 +90,8 @@ protected:
 
     QString Snapshot() const { return program.filePath("xyz.bmp"); }
     QImage SnapshotImage() const { return QImage(Snapshot(), "bmp").convertToFormat(QImage::Format_RGB32); }
-    void Print() { PrintPattern(window, workImage, document, kMarker); }
-    void Pdf() { ExportPdf(window, workImage, document, kMarker); }
+    void Print() { PrintPattern(window, workImage, document); }
+    void Pdf() { ExportPdf(window, workImage, document); }
     QStringList TargetFiles() const { return QDir(target.path()).entryList(QDir::Files); }
 };
 
