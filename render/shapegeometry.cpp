@@ -173,7 +173,11 @@ void BuildShapePoints(const TRect &box, TShapeType shape, const TTeeth *activeTe
         Append(points, figure.right, figure.bottom);
         Append(points, cornerX + depth, cornerY + depth);
     } else {
-        AppendPolygon(points, shape, figure);
+        // A wide pen is centred on the polygon's edges: keep it inside the box.
+        const int inset = OutlineWidth(activeTeeth, bevel) / 2;
+        AppendPolygon(points, shape,
+                      Box{figure.left + inset, figure.top + inset, figure.right - inset,
+                          figure.bottom - inset});
     }
     if (activeTeeth)
         AppendTeeth(points, *activeTeeth, figure, outer);

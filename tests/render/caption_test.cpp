@@ -340,3 +340,28 @@ TEST(CaptionText, EmptyTextDrawsNothingYetCentreStillResetsPosition)
     EXPECT_EQ(view.Caption()->FontFX()->PosX(), 0);
     EXPECT_EQ(view.Caption()->FontFX()->PosY(), 0);
 }
+
+TEST(DrawTextLayout, AmpersandTabsAndPrefixes)
+{
+    QFont font = TFont().ToQFont();
+    font.setFamily(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(20);
+    const QFontMetrics metrics(font);
+    const TRect wide{0, 0, 1000, 100};
+    // Without DT_NOPREFIX "&&" is one ampersand and "&a" just "a".
+    const TextBlock literal(font, QStringLiteral("A&B"), wide, DT_SINGLELINE | DT_NOPREFIX);
+    const TextBlock prefixed(font, QStringLiteral("A&&B"), wide, DT_SINGLELINE);
+    const TextBlock accelerated(font, QStringLiteral("&AB"), wide, DT_SINGLELINE);
+    EXPECT_EQ(literal.Extent(), prefixed.Extent());
+    EXPECT_EQ(accelerated.Extent().width(), metrics.horizontalAdvance(QStringLiteral("AB")));
+    // A tab reaches the next stop of eight average character widths.
+    const TextBlock tabbed(font, QStringLiteral("A\tB"), wide, DT_SINGLELINE | DT_EXPANDTABS);
+    EXPECT_EQ(tabbed.Extent().width(),
+              8 * metrics.averageCharWidth() + metrics.horizontalAdvance(QLatin1Char('B')));
+    // Word breaking keeps an over-long word whole on its own line.
+    const TextBlock wrapped(font, QStringLiteral("Oak Sycamore"), TRect{0, 0, 40, 100},
+                            DT_WORDBREAK);
+    EXPECT_EQ(wrapped.LineCount(), 2);
+    EXPECT_EQ(wrapped.Extent().width(), metrics.horizontalAdvance(QStringLiteral("Sycamore")));
+    EXPECT_EQ(wrapped.Extent().height(), 2 * metrics.height());
+}
