@@ -16,6 +16,28 @@ bool TFileDialogBase::Execute()
     return true;
 }
 
+namespace {
+constexpr int kDialogFontHeight = -11;
+}
+
+TFontDialog::TFontDialog(TDialogHost &host) : m_host(host)
+{
+    m_font.setName(QStringLiteral("MS Sans Serif"));
+    m_font.setHeight(kDialogFontHeight);
+    m_font.setStyle(0);
+    m_font.setColor(clWindowText);
+    m_font.setCharset(DEFAULT_CHARSET);
+}
+
+bool TFontDialog::Execute()
+{
+    TFont asked(m_font);
+    if (!m_host.ExecuteFontDialog(asked))
+        return false;
+    m_font.Assign(asked);
+    return true;
+}
+
 QString QtFileFilter(const QString &classicFilter)
 {
     const QStringList parts = classicFilter.split(u'|');

@@ -3,6 +3,7 @@
 // asks the dialog host, so the same command code runs against real Qt
 // dialogs and against scripted answers in tests.
 
+#include "render/font.h"
 #include "ui/dialoghost.h"
 
 #include <QString>
@@ -39,6 +40,23 @@ public:
 class TSaveDialog : public TFileDialogBase {
 public:
     explicit TSaveDialog(TDialogHost &host) : TFileDialogBase(host, TFileDialogKind::Save) {}
+};
+
+// The font dialog remembers its own font: it opens on the font last chosen
+// in it ("MS Sans Serif" at 11 px the first time), never on the pattern's.
+class TFontDialog {
+public:
+    explicit TFontDialog(TDialogHost &host);
+
+    TFont &Font() { return m_font; }
+    const TFont &Font() const { return m_font; }
+
+    // True on OK, with Font holding the choice; Cancel keeps Font as it was.
+    bool Execute();
+
+private:
+    TDialogHost &m_host;
+    TFont m_font;
 };
 
 // "BMP file|*.bmp|All|*.*" -> "BMP file (*.bmp);;All (*.*)", the form Qt's
