@@ -4,7 +4,6 @@
 #include "app/fretcard1.h"
 
 void TForm1::Button1Click() {}
-void TForm1::Button2Click() {}
 void TForm1::Button3Click() {}
 void TForm1::Button7Click() {}
 void TForm1::Button8Click() {}

@@ -28,10 +28,10 @@ QImage SamplePattern(int width, int height)
     for (int y = 0; y < height; ++y) {
         image.setPixel(0, y, kBlack);
         image.setPixel(width - 1, y, kBlack);
-        for (int x = 100; x < 110; ++x)
+        for (int x = 100; x < qMin(110, width); ++x)
             image.setPixel(x, y, kBlack); // a stroke through the bar
     }
-    for (int x = 200; x < 260; ++x)
+    for (int x = 200; x < qMin(260, width); ++x)
         image.setPixel(x, height - 20, kRed); // a red line inside the bar
     return image;
 }
