@@ -1,0 +1,281 @@
+// The settings handlers of the main window. Each copies its control's value
+// into the preview and writes its status label; a few set other controls,
+// whose handlers then run at once (the controls fire only on a real change).
+
+#include "app/fretcard1.h"
+
+#include "app/inchtext.h"
+#include "render/shapecontrol.h"
+#include "ui/messagebox.h"
+#include "ui/panel.h"
+#include "ui/picture.h"
+#include "ui/qtdialoghost.h"
+#include "ui/scrollbar.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+namespace {
+// The base bar shape sits 13 px inside the blank's left edge, 35 px above its
+// bottom, 30 px high and 30 px narrower than the blank.
+constexpr int kBaseBarLeft = 48;
+constexpr int kBaseBarTopBelowBlankHeight = 10;
+constexpr int kBaseBarWidthShortfall = 30;
+constexpr int kBaseBarHeight = 30;
+
+constexpr int kPageOutlineOn = 1;
+constexpr int kPageOutlineOff = 0;
+
+constexpr int kResetFontSize = 80;
+constexpr int kResetWidth = 960;
+constexpr int kResetHeight = 144;
+const QString kResetText = QStringLiteral("Scroll Saw");
+const QString kResetCaption = QStringLiteral("Pattern Reset");
+const QString kResetQuestion = QStringLiteral("Are you sure you want to reset the pattern?");
+
+std::unique_ptr<TDialogHost> OwnHostUnless(TDialogHost *host)
+{
+    return host ? nullptr : std::make_unique<TQtDialogHost>();
+}
+} // namespace
+
+TForm1::TForm1(TDialogHost *host, QWidget *parent)
+    : QMainWindow(parent),
+      m_ownHost(OwnHostUnless(host)),
+      m_host(host ? host : m_ownHost.get()),
+      m_guard(*m_host, QString::fromLatin1(kApplicationTitle)),
+      OpenDialog1(*m_host),
+      SaveDialog1(*m_host),
+      FontDialog1(*m_host)
+{
+    if (auto *qtHost = dynamic_cast<TQtDialogHost *>(m_ownHost.get()))
+        qtHost->setOwner(this);
+    BuildWindow();
+    ConnectHandlers();
+}
+
+TForm1::~TForm1()
+{
+    // The controls outlive the guard and the dialogs by a moment while Qt
+    // deletes them; no handler may run in that moment.
+    for (QObject *child : findChildren<QObject *>())
+        child->disconnect(this);
+}
+
+void TForm1::ConnectHandlers()
+{
+    auto guarded = [this](void (TForm1::*handler)()) { return m_guard.Guarded([this, handler] { (this->*handler)(); }); };
+    const std::pair<TScrollBar *, void (TForm1::*)()> bars[] = {
+        {ScrollBar1, &TForm1::ScrollBar1Change}, {ScrollBar2, &TForm1::ScrollBar2Change},
+        {ScrollBar3, &TForm1::ScrollBar3Change}, {ScrollBar4, &TForm1::ScrollBar4Change},
+        {ScrollBar5, &TForm1::ScrollBar5Change}, {ScrollBar6, &TForm1::ScrollBar6Change},
+        {ScrollBar7, &TForm1::ScrollBar7Change},
+    };
+    for (const auto &[bar, handler] : bars)
+        connect(bar, &QScrollBar::valueChanged, this, guarded(handler));
+
+    const std::pair<QCheckBox *, void (TForm1::*)()> checks[] = {
+        {CheckBox1, &TForm1::CheckBox1Click}, {CheckBox2, &TForm1::CheckBox2Click},
+        {CheckBox3, &TForm1::CheckBox3Click}, {CheckBox4, &TForm1::CheckBox4Click},
+    };
+    for (const auto &[check, handler] : checks)
+        connect(check, &QCheckBox::toggled, this, guarded(handler));
+
+    connect(Edit1, &QLineEdit::textChanged, this, guarded(&TForm1::Edit1Change));
+
+    const std::pair<QPushButton *, void (TForm1::*)()> buttons[] = {
+        {Button1, &TForm1::Button1Click}, {Button2, &TForm1::Button2Click}, {Button3, &TForm1::Button3Click},
+        {Button4, &TForm1::Button4Click}, {Button5, &TForm1::Button5Click}, {Button6, &TForm1::Button6Click},
+        {Button7, &TForm1::Button7Click}, {Button8, &TForm1::Button8Click}, {Button9, &TForm1::Button9Click},
+    };
+    for (const auto &[button, handler] : buttons)
+        connect(button, &QPushButton::clicked, this, guarded(handler));
+
+    const std::pair<QAction *, void (TForm1::*)()> items[] = {
+        {Open1, &TForm1::Open1Click},     {SaveAs1, &TForm1::SaveAs1Click}, {SaveBMP1, &TForm1::SaveBMP1Click},
+        {SavePDF1, &TForm1::SavePDF1Click}, {Reset1, &TForm1::Reset1Click},   {Print1, &TForm1::Print1Click},
+        {Exit1, &TForm1::Exit1Click},     {Font1, &TForm1::Font1Click},     {About2, &TForm1::About2Click},
+    };
+    for (const auto &[item, handler] : items)
+        connect(item, &QAction::triggered, this, guarded(handler));
+
+    connect(Image2, &TImage::clicked, this, guarded(&TForm1::Image2Click));
+}
+
+// --- Bars ------------------------------------------------------------------
+
+void TForm1::ScrollBar1Change()
+{
+    PatternView()->Caption()->Font()->setSize(ScrollBar1->Position());
+    // The new size shows at once, even while the bar is being dragged.
+    PatternView()->repaint();
+    Label13->setText(QStringLiteral("Font Size: %1").arg(ScrollBar1->Position()));
+}
+
+void TForm1::ScrollBar2Change()
+{
+    PatternView()->setWidth(ScrollBar2->Position());
+    Label7->setText(InchText(PatternView()->Width()));
+    MoveBaseBarShape();
+}
+
+void TForm1::ScrollBar3Change()
+{
+    PatternView()->setHeight(ScrollBar3->Position());
+    Label9->setText(InchText(PatternView()->Height()));
+    MoveBaseBarShape();
+}
+
+void TForm1::ScrollBar4Change()
+{
+    PatternView()->Caption()->FontFX()->setPosY(quint16(ScrollBar4->Position()));
+    Label14->setText(QStringLiteral("VPos: %1").arg(ScrollBar4->Position()));
+}
+
+void TForm1::ScrollBar5Change()
+{
+    PatternView()->setRoundPercent(quint8(ScrollBar5->Position()));
+    Label16->setText(QStringLiteral("Corners: %1").arg(ScrollBar5->Position()));
+}
+
+void TForm1::ScrollBar6Change()
+{
+    PatternView()->Caption()->FontFX()->setPosX(quint16(ScrollBar6->Position()));
+    Label15->setText(QStringLiteral("HPos: %1").arg(ScrollBar6->Position()));
+}
+
+void TForm1::ScrollBar7Change()
+{
+    PatternView()->Caption()->FontFX()->setTracing(ScrollBar7->Position());
+    Label12->setText(QStringLiteral("Kern: %1").arg(ScrollBar7->Position()));
+}
+
+void TForm1::MoveBaseBarShape()
+{
+    Shape2->setGeometry(kBaseBarLeft, PatternView()->Height() + kBaseBarTopBelowBlankHeight,
+                        PatternView()->Width() - kBaseBarWidthShortfall, kBaseBarHeight);
+}
+
+// --- Switches --------------------------------------------------------------
+
+void TForm1::CheckBox1Click()
+{
+    const bool multiline = CheckBox1->isChecked();
+    TCaption *caption = PatternView()->Caption();
+    caption->setMultiLine(multiline);
+    TShapeControl *preset = multiline ? ShapeControl4 : ShapeControl5;
+    caption->setAlignment(preset->Caption()->Alignment());
+    // Multi-line text is centred and never offset, so the position bars have
+    // nothing to do; the warning takes their place.
+    ScrollBar4->setVisible(!multiline);
+    ScrollBar6->setVisible(!multiline);
+    Label8->setVisible(multiline);
+}
+
+void TForm1::CheckBox2Click()
+{
+    TFxCaption *effects = PatternView()->Caption()->FontFX();
+    if (CheckBox2->isChecked()) {
+        effects->setStyle(ShapeControl3->Caption()->FontFX()->Style());
+        Edit1->setFocus();
+    } else {
+        effects->setStyle(ShapeControl2->Caption()->FontFX()->Style());
+    }
+}
+
+void TForm1::CheckBox3Click()
+{
+    if (CheckBox3->isChecked()) {
+        // The base bar is cut with the letters: square corners, solid letters,
+        // and one line of text to stand on it.
+        MoveBaseBarShape();
+        Shape2->show();
+        ScrollBar5->setPosition(0);
+        CheckBox1->setEnabled(false);
+        CheckBox2->setChecked(false);
+    } else {
+        Shape2->hide();
+        CheckBox1->setEnabled(true);
+    }
+}
+
+void TForm1::CheckBox4Click()
+{
+    PatternView()->Bevel()->setWidth(CheckBox4->isChecked() ? kPageOutlineOn : kPageOutlineOff);
+}
+
+void TForm1::Edit1Change()
+{
+    PatternView()->Caption()->setCaption(Edit1->text());
+}
+
+// --- Commands --------------------------------------------------------------
+
+void TForm1::Button5Click()
+{
+    if (!FontDialog1.Execute())
+        return;
+    TFont *font = PatternView()->Caption()->Font();
+    font->Assign(FontDialog1.Font());
+    // The size always comes from the Font Size bar, never from the dialog.
+    font->setSize(ScrollBar1->Position());
+}
+
+void TForm1::Button4Click()
+{
+    if (!AskYesNo(*m_host, kResetCaption, kResetQuestion, TMsgDlgType::mtConfirmation))
+        return;
+    PatternView()->Caption()->setFont(*ShapeControl2->Caption()->Font());
+
+    ScrollBar1->setPosition(kResetFontSize);
+    ScrollBar2->setPosition(kResetWidth);
+    ScrollBar3->setPosition(kResetHeight);
+    for (TScrollBar *bar : {ScrollBar4, ScrollBar5, ScrollBar6, ScrollBar7})
+        bar->setPosition(0);
+
+    CheckBox3->setChecked(false);
+    CheckBox1->setChecked(false);
+    CheckBox2->setChecked(true);
+    CheckBox4->setChecked(true);
+
+    Edit1->setText(kResetText);
+    Edit1->setFocus();
+}
+
+void TForm1::Button6Click()
+{
+    close();
+}
+
+void TForm1::FormPaint()
+{
+    Edit1->setFocus();
+    Edit1->selectAll();
+}
+
+void TForm1::OnSurfacePainted()
+{
+    m_guard.Run([this] { FormPaint(); });
+    emit SurfacePainted();
+}
+
+void TForm1::Font1Click() { Button5->click(); }
+void TForm1::Reset1Click() { Button4->click(); }
+void TForm1::Exit1Click() { close(); }
+void TForm1::Print1Click() { Button1->click(); }
+void TForm1::SaveBMP1Click() { Button2->click(); }
+void TForm1::SavePDF1Click() { Button8->click(); }
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_centred || !screen())
+        return;
+    m_centred = true;
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+}

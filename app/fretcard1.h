@@ -1,0 +1,181 @@
+#pragma once
+// The main window: the full-scale preview with its rulers, the settings bars
+// and switches, the text box, the status strip, the command buttons and the
+// menu. The pattern has no model object of its own: every setting lives in
+// one control, and that control's handler copies it into the preview.
+//
+// Later commands read the settings from these controls and change them only
+// by setting the controls, so that the same handlers and cascades run.
+
+#include "ui/commandguard.h"
+#include "ui/dialogs.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TEtchedFrame;
+class TImage;
+class TPanel;
+class TRulerPicture;
+class TScrollBar;
+class TShape;
+class TShapeControl;
+
+extern const char *const kApplicationTitle; // "Kerfhaven Fretcard Printer"
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+    // Declared first: the dialogs below are built on the host.
+    std::unique_ptr<TDialogHost> m_ownHost;
+    TDialogHost *m_host;
+    TCommandGuard m_guard;
+
+public:
+    // Dialogs and message boxes go through `host`; without one the window
+    // shows real Qt dialogs.
+    explicit TForm1(TDialogHost *host = nullptr, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    TCommandGuard &Guard() { return m_guard; }
+    TDialogHost &DialogHost() { return *m_host; }
+    TShapeControl *PatternView() const { return ShapeControl1; }
+
+    // --- Controls, by their layout names -------------------------------
+    TPanel *Panel1 = nullptr; // preview panel
+    TPanel *Panel2 = nullptr; // settings panel
+    TPanel *Panel3 = nullptr; // command panel
+    TPanel *Panel5 = nullptr; // donation note
+    TPanel *Panel6 = nullptr; // status strip
+    TPanel *LinkPanel1 = nullptr; // holders for the two link labels
+    TPanel *LinkPanel2 = nullptr;
+
+    TShapeControl *ShapeControl1 = nullptr; // the pattern view
+    TShapeControl *ShapeControl2 = nullptr; // preset: font, style tdNone
+    TShapeControl *ShapeControl3 = nullptr; // preset: style tdOutline
+    TShapeControl *ShapeControl4 = nullptr; // preset: alignment agCenter
+    TShapeControl *ShapeControl5 = nullptr; // preset: alignment agTopLeft
+    TRulerPicture *Image10 = nullptr;       // horizontal ruler
+    TRulerPicture *Image12 = nullptr;       // vertical ruler
+    TShape *Shape1 = nullptr;               // the rulers' corner square
+    TShape *Shape2 = nullptr;               // the base bar shape
+    TImage *Image11 = nullptr;              // hidden work image of the exports
+    TImage *Image2 = nullptr;               // donation picture
+
+    TScrollBar *ScrollBar1 = nullptr; // Font Size
+    TScrollBar *ScrollBar2 = nullptr; // Blank Width
+    TScrollBar *ScrollBar3 = nullptr; // Blank Height
+    TScrollBar *ScrollBar4 = nullptr; // VPos
+    TScrollBar *ScrollBar5 = nullptr; // Corners
+    TScrollBar *ScrollBar6 = nullptr; // HPos
+    TScrollBar *ScrollBar7 = nullptr; // Kern
+    QCheckBox *CheckBox1 = nullptr;   // Multiline
+    QCheckBox *CheckBox2 = nullptr;   // Text Outline
+    QCheckBox *CheckBox3 = nullptr;   // Base
+    QCheckBox *CheckBox4 = nullptr;   // Page Outline
+    QLineEdit *Edit1 = nullptr;       // Text
+
+    QLabel *Label7 = nullptr;  // width in inches
+    QLabel *Label9 = nullptr;  // height in inches
+    QLabel *Label12 = nullptr; // Kern
+    QLabel *Label13 = nullptr; // Font Size
+    QLabel *Label14 = nullptr; // VPos
+    QLabel *Label15 = nullptr; // HPos
+    QLabel *Label16 = nullptr; // Corners
+    QLabel *Label8 = nullptr;  // Multiline warning
+
+    QPushButton *Button1 = nullptr; // Print
+    QPushButton *Button2 = nullptr; // Export BMP
+    QPushButton *Button3 = nullptr; // Open
+    QPushButton *Button4 = nullptr; // Reset
+    QPushButton *Button5 = nullptr; // Font
+    QPushButton *Button6 = nullptr; // Exit
+    QPushButton *Button7 = nullptr; // Font Viewer
+    QPushButton *Button8 = nullptr; // Export PDF
+    QPushButton *Button9 = nullptr; // Save As
+
+    QAction *Open1 = nullptr;
+    QAction *SaveAs1 = nullptr;
+    QAction *SaveBMP1 = nullptr;
+    QAction *SavePDF1 = nullptr;
+    QAction *Reset1 = nullptr;
+    QAction *Print1 = nullptr;
+    QAction *Exit1 = nullptr;
+    QAction *Font1 = nullptr;
+    QAction *About2 = nullptr;
+
+    TOpenDialog OpenDialog1;
+    TSaveDialog SaveDialog1;
+    TFontDialog FontDialog1;
+
+    // --- Pattern settings handlers ---------------------------------------
+    void ScrollBar1Change();
+    void ScrollBar2Change();
+    void ScrollBar3Change();
+    void ScrollBar4Change();
+    void ScrollBar5Change();
+    void ScrollBar6Change();
+    void ScrollBar7Change();
+    void CheckBox1Click();
+    void CheckBox2Click();
+    void CheckBox3Click();
+    void CheckBox4Click();
+    void Edit1Change();
+    void Button5Click(); // Font
+    void Button4Click(); // Reset
+    void Button6Click(); // Exit
+    void FormPaint();
+
+    // --- Menu items that perform their button's command ------------------
+    void Font1Click();
+    void Reset1Click();
+    void Exit1Click();
+    void Print1Click();
+    void SaveBMP1Click();
+    void SavePDF1Click();
+
+    // --- Commands of the files, exports and extras -----------------------
+    void Button1Click(); // Print
+    void Button2Click(); // Export BMP
+    void Button3Click(); // Open
+    void Button7Click(); // Font Viewer
+    void Button8Click(); // Export PDF
+    void Button9Click(); // Save As
+    void Open1Click();
+    void SaveAs1Click();
+    void About2Click();
+    void Image2Click();
+    void GlobalHotKey1KeyDown(QObject *sender, int key, Qt::KeyboardModifiers shift);
+    void GlobalHotKey2KeyDown(QObject *sender, int key, Qt::KeyboardModifiers shift);
+    void GlobalHotKey3KeyDown(QObject *sender, int key, Qt::KeyboardModifiers shift);
+    void GlobalHotKey4KeyDown(QObject *sender, int key, Qt::KeyboardModifiers shift);
+    void GlobalHotKey5KeyDown(QObject *sender, int key, Qt::KeyboardModifiers shift);
+    void GlobalHotKey6KeyDown(QObject *sender, int key, Qt::KeyboardModifiers shift);
+    void GlobalHotKey7KeyDown(QObject *sender, int key, Qt::KeyboardModifiers shift);
+
+signals:
+    // The window's own surface finished painting (after FormPaint ran).
+    void SurfacePainted();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void BuildWindow();
+    void BuildPreviewPanel();
+    void BuildStatusStrip();
+    void BuildSettingsPanel();
+    void BuildCommandPanel();
+    void BuildBottomStrip();
+    void BuildMenu();
+    void ConnectHandlers();
+    void MoveBaseBarShape();
+    void OnSurfacePainted();
+
+    bool m_centred = false;
+};

@@ -1,0 +1,71 @@
+// Start-up to the first painted window, and a bar change to its completed
+// repaint of the preview at the heaviest pattern the controls allow.
+
+#include "app/fretcard1.h"
+#include "render/shapecontrol.h"
+#include "ui/scrollbar.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QProcess>
+#include <benchmark/benchmark.h>
+#include <chrono>
+
+namespace {
+void BM_ProcessStartToFirstPaint(benchmark::State &state)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("FRETCARD_EXIT_AFTER_FIRST_PAINT"), QStringLiteral("1"));
+    for (auto _ : state) {
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        const auto start = std::chrono::steady_clock::now();
+        program.start(QStringLiteral(FRETCARD_PROGRAM), QStringList());
+        if (!program.waitForFinished(30000) || program.exitCode() != 0) {
+            state.SkipWithError("the program did not start and end cleanly");
+            return;
+        }
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(elapsed.count());
+    }
+}
+BENCHMARK(BM_ProcessStartToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// 960 x 289, bold 200 pt, outlined: the most the renderer has to draw.
+void ShowWorstCasePattern(TForm1 &form)
+{
+    form.ScrollBar2->setPosition(960);
+    form.ScrollBar3->setPosition(289);
+    form.ScrollBar1->setPosition(200);
+    form.CheckBox2->setChecked(true);
+    form.show();
+    QCoreApplication::processEvents();
+}
+
+// The Font Size bar repaints the preview inside its handler.
+void BM_FontSizeBarToRepaint(benchmark::State &state)
+{
+    TForm1 form;
+    ShowWorstCasePattern(form);
+    int size = 200;
+    for (auto _ : state) {
+        size = size == 200 ? 199 : 200;
+        form.ScrollBar1->setPosition(size);
+    }
+}
+BENCHMARK(BM_FontSizeBarToRepaint)->Unit(benchmark::kMillisecond);
+
+// The other bars let the preview repaint on the next pass of the event loop.
+void BM_KerningBarToRepaint(benchmark::State &state)
+{
+    TForm1 form;
+    ShowWorstCasePattern(form);
+    int kern = 0;
+    for (auto _ : state) {
+        kern = kern == 0 ? 1 : 0;
+        form.ScrollBar7->setPosition(kern);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_KerningBarToRepaint)->Unit(benchmark::kMillisecond);
+} // namespace

@@ -1,0 +1,63 @@
+#include "pagepainter.h"
+
+#include <QPen>
+
+namespace fretprint {
+namespace {
+
+const QColor kOutlineColor(0, 0, 0);
+const QColor kGridColor(150, 190, 230);
+
+QRectF ToDevice(const QRectF &cm, double unitsPerCm)
+{
+    return {cm.x() * unitsPerCm, cm.y() * unitsPerCm, cm.width() * unitsPerCm,
+            cm.height() * unitsPerCm};
+}
+
+void PaintGrid(QPainter &painter, QSizeF pageCm, double unitsPerCm, double stepCm)
+{
+    painter.save();
+    QPen pen(kGridColor);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    for (double x = stepCm; x < pageCm.width(); x += stepCm)
+        painter.drawLine(QPointF(x * unitsPerCm, 0), QPointF(x * unitsPerCm, pageCm.height() * unitsPerCm));
+    for (double y = stepCm; y < pageCm.height(); y += stepCm)
+        painter.drawLine(QPointF(0, y * unitsPerCm), QPointF(pageCm.width() * unitsPerCm, y * unitsPerCm));
+    painter.restore();
+}
+
+// The frame lies just outside the picture so that it never covers a pixel
+// of the pattern itself.
+void PaintOutline(QPainter &painter, const QRectF &pictureRect, double unitsPerCm)
+{
+    const double width = kOutlineWidthCm * unitsPerCm;
+    QPen pen(kOutlineColor, width);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.save();
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(pictureRect.adjusted(-width / 2, -width / 2, width / 2, width / 2));
+    painter.restore();
+}
+
+} // namespace
+
+void PaintPage(QPainter &painter, const Page &page, QSizeF pageCm, double unitsPerCm,
+               const PagePaintOptions &options)
+{
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (options.grid && !options.gridInFront)
+        PaintGrid(painter, pageCm, unitsPerCm, options.gridStepCm);
+    for (const PlacedPicture &picture : page.pictures) {
+        const QRectF target = ToDevice(picture.rectCm, unitsPerCm);
+        painter.drawImage(target, picture.image);
+        if (picture.outlined)
+            PaintOutline(painter, target, unitsPerCm);
+    }
+    if (options.grid && options.gridInFront)
+        PaintGrid(painter, pageCm, unitsPerCm, options.gridStepCm);
+}
+
+} // namespace fretprint

@@ -1,0 +1,41 @@
+#pragma once
+// The scrolling content of the preview: rulers, the paper and what is on it,
+// at 96 logical pixels to the inch times the zoom.
+
+#include "document.h"
+
+#include <QWidget>
+
+namespace fretprint {
+
+inline constexpr int kRulerThickness = 24;
+inline constexpr int kPaperMargin = 16;
+
+class PageView : public QWidget {
+public:
+    explicit PageView(QWidget *parent = nullptr);
+
+    void setDocument(const Document *document) { m_document = document; }
+    void setPageIndex(int index) { m_pageIndex = index; }
+    void setZoom(double zoom) { m_zoom = zoom; }
+    void refresh(); // after any change: size and repaint
+
+    double pixelsPerCm() const;
+    // Where the paper's top-left corner is drawn, in this widget.
+    QPoint paperOrigin() const;
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void paintRulers(QPainter &painter, QSize pagePixels) const;
+    QSize pagePixels() const;
+
+    const Document *m_document = nullptr;
+    int m_pageIndex = 0;
+    double m_zoom = 1.0;
+};
+
+} // namespace fretprint

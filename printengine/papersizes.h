@@ -1,0 +1,264 @@
+#pragma once
+// Paper formats and their standard sizes in centimetres (portrait, width
+// first, as each paper is named). Shared by the program's component and the
+// engine library, which both turn a format number into a page size.
+
+namespace Paper {
+
+enum TPaperFormat : int {
+    PAPER_USER_DEFINED = 0,
+    PAPER_A4 = 1,
+    PAPER_LETTER = 2,
+    PAPER_LEGAL = 3,
+    PAPER_CSHEET = 4,
+    PAPER_DSHEET = 5,
+    PAPER_ESHEET = 6,
+    PAPER_LETTERSMALL = 7,
+    PAPER_TABLOID = 8,
+    PAPER_LEDGER = 9,
+    PAPER_STATEMENT = 10,
+    PAPER_EXECUTIVE = 11,
+    PAPER_A3 = 12,
+    PAPER_A4SMALL = 13,
+    PAPER_A5 = 14,
+    PAPER_B4 = 15,
+    PAPER_B5 = 16,
+    PAPER_FOLIO = 17,
+    PAPER_QUARTO = 18,
+    PAPER_10X14 = 19,
+    PAPER_11X17 = 20,
+    PAPER_NOTE = 21,
+    PAPER_ENV_9 = 22,
+    PAPER_ENV_10 = 23,
+    PAPER_ENV_11 = 24,
+    PAPER_ENV_12 = 25,
+    PAPER_ENV_14 = 26,
+    PAPER_ENV_DL = 27,
+    PAPER_ENV_C5 = 28,
+    PAPER_ENV_C3 = 29,
+    PAPER_ENV_C4 = 30,
+    PAPER_ENV_C6 = 31,
+    PAPER_ENV_C65 = 32,
+    PAPER_ENV_B4 = 33,
+    PAPER_ENV_B5 = 34,
+    PAPER_ENV_B6 = 35,
+    PAPER_ENV_ITALY = 36,
+    PAPER_ENV_MONARCH = 37,
+    PAPER_ENV_PERSONAL = 38,
+    PAPER_FANFOLD_US = 39,
+    PAPER_FANFOLD_STD_GERMAN = 40,
+    PAPER_FANFOLD_LGL_GERMAN = 41,
+    PAPER_ISO_B4 = 42,
+    PAPER_JAPANESE_POSTCARD = 43,
+    PAPER_9X11 = 44,
+    PAPER_10X11 = 45,
+    PAPER_15X11 = 46,
+    PAPER_ENV_INVITE = 47,
+    PAPER_RESERVED_48 = 48,
+    PAPER_RESERVED_49 = 49,
+    PAPER_LETTER_EXTRA = 50,
+    PAPER_LEGAL_EXTRA = 51,
+    PAPER_TABLOID_EXTRA = 52,
+    PAPER_A4_EXTRA = 53,
+    PAPER_LETTER_TRANSVERSE = 54,
+    PAPER_A4_TRANSVERSE = 55,
+    PAPER_LETTER_EXTRA_TRANSVERSE = 56,
+    PAPER_A_PLUS = 57,
+    PAPER_B_PLUS = 58,
+    PAPER_LETTER_PLUS = 59,
+    PAPER_A4_PLUS = 60,
+    PAPER_A5_TRANSVERSE = 61,
+    PAPER_B5_TRANSVERSE = 62,
+    PAPER_A3_EXTRA = 63,
+    PAPER_A5_EXTRA = 64,
+    PAPER_B5_EXTRA = 65,
+    PAPER_A2 = 66,
+    PAPER_A3_TRANSVERSE = 67,
+    PAPER_A3_EXTRA_TRANSVERSE = 68,
+    PAPER_DBL_JAPANESE_POSTCARD = 69,
+    PAPER_A6 = 70,
+    PAPER_JENV_KAKU2 = 71,
+    PAPER_JENV_KAKU3 = 72,
+    PAPER_JENV_CHOU3 = 73,
+    PAPER_JENV_CHOU4 = 74,
+    PAPER_LETTER_ROTATED = 75,
+    PAPER_A3_ROTATED = 76,
+    PAPER_A4_ROTATED = 77,
+    PAPER_A5_ROTATED = 78,
+    PAPER_B4_JIS_ROTATED = 79,
+    PAPER_B5_JIS_ROTATED = 80,
+    PAPER_JAPANESE_POSTCARD_ROTATED = 81,
+    PAPER_DBL_JAPANESE_POSTCARD_ROTATED = 82,
+    PAPER_A6_ROTATED = 83,
+    PAPER_JENV_KAKU2_ROTATED = 84,
+    PAPER_JENV_KAKU3_ROTATED = 85,
+    PAPER_JENV_CHOU3_ROTATED = 86,
+    PAPER_JENV_CHOU4_ROTATED = 87,
+    PAPER_B6_JIS = 88,
+    PAPER_B6_JIS_ROTATED = 89,
+    PAPER_12X11 = 90,
+    PAPER_JENV_YOU4 = 91,
+    PAPER_JENV_YOU4_ROTATED = 92,
+    PAPER_P16K = 93,
+    PAPER_P32K = 94,
+    PAPER_P32KBIG = 95,
+    PAPER_PENV_1 = 96,
+    PAPER_PENV_2 = 97,
+    PAPER_PENV_3 = 98,
+    PAPER_PENV_4 = 99,
+    PAPER_PENV_5 = 100,
+    PAPER_PENV_6 = 101,
+    PAPER_PENV_7 = 102,
+    PAPER_PENV_8 = 103,
+    PAPER_PENV_9 = 104,
+    PAPER_PENV_10 = 105,
+    PAPER_P16K_ROTATED = 106,
+    PAPER_P32K_ROTATED = 107,
+    PAPER_P32KBIG_ROTATED = 108,
+    PAPER_PENV_1_ROTATED = 109,
+    PAPER_PENV_2_ROTATED = 110,
+    PAPER_PENV_3_ROTATED = 111,
+    PAPER_PENV_4_ROTATED = 112,
+    PAPER_PENV_5_ROTATED = 113,
+    PAPER_PENV_6_ROTATED = 114,
+    PAPER_PENV_7_ROTATED = 115,
+    PAPER_PENV_8_ROTATED = 116,
+    PAPER_PENV_9_ROTATED = 117,
+    PAPER_PENV_10_ROTATED = 118,
+};
+
+inline constexpr int kFormatCount = 118; // formats 1..118 have a size
+
+struct Size {
+    double widthCm;
+    double heightCm;
+};
+
+// Row i holds format i + 1.
+inline constexpr Size kSizes[kFormatCount] = {
+    {21.0, 29.7}, // PAPER_A4
+    {21.59, 27.94}, // PAPER_LETTER
+    {21.59, 35.56}, // PAPER_LEGAL
+    {43.18, 55.88}, // PAPER_CSHEET
+    {55.88, 86.36}, // PAPER_DSHEET
+    {86.36, 111.76}, // PAPER_ESHEET
+    {21.59, 27.94}, // PAPER_LETTERSMALL
+    {27.94, 43.18}, // PAPER_TABLOID
+    {43.18, 27.94}, // PAPER_LEDGER
+    {13.97, 21.59}, // PAPER_STATEMENT
+    {18.415, 26.67}, // PAPER_EXECUTIVE
+    {29.7, 42.0}, // PAPER_A3
+    {21.0, 29.7}, // PAPER_A4SMALL
+    {14.8, 21.0}, // PAPER_A5
+    {25.7, 36.4}, // PAPER_B4
+    {18.2, 25.7}, // PAPER_B5
+    {21.59, 33.02}, // PAPER_FOLIO
+    {21.5, 27.5}, // PAPER_QUARTO
+    {25.4, 35.56}, // PAPER_10X14
+    {27.94, 43.18}, // PAPER_11X17
+    {21.59, 27.94}, // PAPER_NOTE
+    {9.8425, 22.5425}, // PAPER_ENV_9
+    {10.4775, 24.13}, // PAPER_ENV_10
+    {11.43, 26.3525}, // PAPER_ENV_11
+    {12.065, 27.94}, // PAPER_ENV_12
+    {12.7, 29.21}, // PAPER_ENV_14
+    {11.0, 22.0}, // PAPER_ENV_DL
+    {16.2, 22.9}, // PAPER_ENV_C5
+    {32.4, 45.8}, // PAPER_ENV_C3
+    {22.9, 32.4}, // PAPER_ENV_C4
+    {11.4, 16.2}, // PAPER_ENV_C6
+    {11.4, 22.9}, // PAPER_ENV_C65
+    {25.0, 35.3}, // PAPER_ENV_B4
+    {17.6, 25.0}, // PAPER_ENV_B5
+    {17.6, 12.5}, // PAPER_ENV_B6
+    {11.0, 23.0}, // PAPER_ENV_ITALY
+    {9.8425, 19.05}, // PAPER_ENV_MONARCH
+    {9.2075, 16.51}, // PAPER_ENV_PERSONAL
+    {37.7825, 27.94}, // PAPER_FANFOLD_US
+    {21.59, 30.48}, // PAPER_FANFOLD_STD_GERMAN
+    {21.59, 33.02}, // PAPER_FANFOLD_LGL_GERMAN
+    {25.0, 35.3}, // PAPER_ISO_B4
+    {10.0, 14.8}, // PAPER_JAPANESE_POSTCARD
+    {22.86, 27.94}, // PAPER_9X11
+    {25.4, 27.94}, // PAPER_10X11
+    {38.1, 27.94}, // PAPER_15X11
+    {22.0, 22.0}, // PAPER_ENV_INVITE
+    {21.0, 29.7}, // PAPER_RESERVED_48
+    {21.0, 29.7}, // PAPER_RESERVED_49
+    {23.5585, 30.48}, // PAPER_LETTER_EXTRA
+    {23.5585, 38.1}, // PAPER_LEGAL_EXTRA
+    {29.6926, 45.72}, // PAPER_TABLOID_EXTRA
+    {23.5458, 32.2326}, // PAPER_A4_EXTRA
+    {21.59, 27.94}, // PAPER_LETTER_TRANSVERSE
+    {21.0, 29.7}, // PAPER_A4_TRANSVERSE
+    {23.5585, 30.48}, // PAPER_LETTER_EXTRA_TRANSVERSE
+    {22.7, 35.6}, // PAPER_A_PLUS
+    {30.5, 48.7}, // PAPER_B_PLUS
+    {21.59, 32.2326}, // PAPER_LETTER_PLUS
+    {21.0, 33.0}, // PAPER_A4_PLUS
+    {14.8, 21.0}, // PAPER_A5_TRANSVERSE
+    {18.2, 25.7}, // PAPER_B5_TRANSVERSE
+    {32.2, 44.5}, // PAPER_A3_EXTRA
+    {17.4, 23.5}, // PAPER_A5_EXTRA
+    {20.1, 27.6}, // PAPER_B5_EXTRA
+    {42.0, 59.4}, // PAPER_A2
+    {29.7, 42.0}, // PAPER_A3_TRANSVERSE
+    {32.2, 44.5}, // PAPER_A3_EXTRA_TRANSVERSE
+    {20.0, 14.8}, // PAPER_DBL_JAPANESE_POSTCARD
+    {10.5, 14.8}, // PAPER_A6
+    {24.0, 33.2}, // PAPER_JENV_KAKU2
+    {21.6, 27.7}, // PAPER_JENV_KAKU3
+    {12.0, 23.5}, // PAPER_JENV_CHOU3
+    {9.0, 20.5}, // PAPER_JENV_CHOU4
+    {27.94, 21.59}, // PAPER_LETTER_ROTATED
+    {42.0, 29.7}, // PAPER_A3_ROTATED
+    {29.7, 21.0}, // PAPER_A4_ROTATED
+    {21.0, 14.8}, // PAPER_A5_ROTATED
+    {36.4, 25.7}, // PAPER_B4_JIS_ROTATED
+    {25.7, 18.2}, // PAPER_B5_JIS_ROTATED
+    {14.8, 10.0}, // PAPER_JAPANESE_POSTCARD_ROTATED
+    {14.8, 20.0}, // PAPER_DBL_JAPANESE_POSTCARD_ROTATED
+    {14.8, 10.5}, // PAPER_A6_ROTATED
+    {33.2, 24.0}, // PAPER_JENV_KAKU2_ROTATED
+    {27.7, 21.6}, // PAPER_JENV_KAKU3_ROTATED
+    {23.5, 12.0}, // PAPER_JENV_CHOU3_ROTATED
+    {20.5, 9.0}, // PAPER_JENV_CHOU4_ROTATED
+    {12.8, 18.2}, // PAPER_B6_JIS
+    {18.2, 12.8}, // PAPER_B6_JIS_ROTATED
+    {30.48, 27.94}, // PAPER_12X11
+    {10.5, 23.5}, // PAPER_JENV_YOU4
+    {23.5, 10.5}, // PAPER_JENV_YOU4_ROTATED
+    {14.6, 21.5}, // PAPER_P16K
+    {9.7, 15.1}, // PAPER_P32K
+    {9.7, 15.1}, // PAPER_P32KBIG
+    {10.2, 16.5}, // PAPER_PENV_1
+    {10.2, 17.6}, // PAPER_PENV_2
+    {12.5, 17.6}, // PAPER_PENV_3
+    {11.0, 20.8}, // PAPER_PENV_4
+    {11.0, 22.0}, // PAPER_PENV_5
+    {12.0, 23.0}, // PAPER_PENV_6
+    {16.0, 23.0}, // PAPER_PENV_7
+    {12.0, 30.9}, // PAPER_PENV_8
+    {22.9, 32.4}, // PAPER_PENV_9
+    {32.4, 45.8}, // PAPER_PENV_10
+    {21.5, 14.6}, // PAPER_P16K_ROTATED
+    {15.1, 9.7}, // PAPER_P32K_ROTATED
+    {15.1, 9.7}, // PAPER_P32KBIG_ROTATED
+    {16.5, 10.2}, // PAPER_PENV_1_ROTATED
+    {17.6, 10.2}, // PAPER_PENV_2_ROTATED
+    {17.6, 12.5}, // PAPER_PENV_3_ROTATED
+    {20.8, 11.0}, // PAPER_PENV_4_ROTATED
+    {22.0, 11.0}, // PAPER_PENV_5_ROTATED
+    {23.0, 12.0}, // PAPER_PENV_6_ROTATED
+    {23.0, 16.0}, // PAPER_PENV_7_ROTATED
+    {30.9, 12.0}, // PAPER_PENV_8_ROTATED
+    {32.4, 22.9}, // PAPER_PENV_9_ROTATED
+    {45.8, 32.4}, // PAPER_PENV_10_ROTATED
+};
+
+inline constexpr bool HasSize(int format) { return format >= 1 && format <= kFormatCount; }
+
+// Only meaningful when HasSize(format).
+inline constexpr Size SizeOf(int format) { return kSizes[format - 1]; }
+
+} // namespace Paper

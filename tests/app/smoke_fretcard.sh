@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Starts the real program on the X server that xvfb-run provides, finds its
+# window by caption, checks the client area, and closes the program with its
+# own Exit button.
+#
+# The X window holds the menu bar above the 1008 x 623 client area, so the
+# window must be 1008 wide, and the client area is found from the pixels: the
+# grey window surface begins exactly 623 rows above the window's bottom edge,
+# right below the menu bar.
+set -euo pipefail
+
+program=$1
+caption='Kerfhaven Fretcard Printer V1.7'
+client_width=1008
+client_height=623
+grey='srgb(128,128,128)'
+work=$(mktemp -d)
+export QT_QPA_PLATFORM=xcb
+
+"$program" &
+pid=$!
+cleanup() {
+    kill "$pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "smoke: $*" >&2
+    exit 1
+}
+
+window=$(timeout 30 xdotool search --sync --onlyvisible --name "^${caption}\$" | head -n 1) ||
+    fail "no window captioned '$caption'"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$WIDTH" -eq "$client_width" ] || fail "window is $WIDTH wide, expected $client_width"
+[ "$HEIGHT" -gt "$client_height" ] || fail "window is only $HEIGHT high"
+top=$((HEIGHT - client_height))
+
+pixel() { convert "$work/shot.png" -format "%[pixel:p{$1,$2}]" info:; }
+for _ in $(seq 50); do
+    import -window "$window" "$work/shot.png"
+    [ "$(pixel 1 "$top")" = "$grey" ] && break
+    sleep 0.2
+done
+[ "$(pixel 1 "$top")" = "$grey" ] || fail "no grey surface at the top of the client area (row $top)"
+[ "$(pixel 1006 $((HEIGHT - 2)))" = "$grey" ] || fail "no grey surface at the bottom right"
+[ "$(pixel 1 $((top - 1)))" != "$grey" ] || fail "client area starts above row $top: it is taller than $client_height"
+
+# Exit: button 3,3 of the command panel at (536, 400) in the client area.
+xdotool mousemove --window "$window" $((536 + 238 + 37)) $((top + 400 + 136 + 12)) click 1
+for _ in $(seq 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.2
+done
+if kill -0 "$pid" 2>/dev/null; then
+    fail "the program did not end after Exit"
+fi
+wait "$pid" || fail "the program ended with status $?"
+trap 'rm -rf "$work"' EXIT
+echo "smoke: window $WIDTH x $HEIGHT, client $client_width x $client_height below a $top px menu; Exit closed it"

@@ -1,0 +1,83 @@
+#include "ui/qtdialoghost.h"
+
+#include "ui/dialogs.h"
+#include "ui/fontpicker.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+QMessageBox::Icon IconFor(TMsgDlgType type)
+{
+    switch (type) {
+    case TMsgDlgType::mtWarning: return QMessageBox::Warning;
+    case TMsgDlgType::mtError: return QMessageBox::Critical;
+    case TMsgDlgType::mtInformation: return QMessageBox::Information;
+    case TMsgDlgType::mtConfirmation: return QMessageBox::Question;
+    case TMsgDlgType::mtCustom: return QMessageBox::NoIcon;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton QtButton(TMsgDlgBtn button)
+{
+    switch (button) {
+    case mbYes: return QMessageBox::Yes;
+    case mbNo: return QMessageBox::No;
+    case mbOK: return QMessageBox::Ok;
+    case mbCancel: return QMessageBox::Cancel;
+    }
+    return QMessageBox::NoButton;
+}
+
+TModalResult ResultFor(int clicked)
+{
+    switch (clicked) {
+    case QMessageBox::Yes: return mrYes;
+    case QMessageBox::No: return mrNo;
+    case QMessageBox::Ok: return mrOk;
+    case QMessageBox::Cancel: return mrCancel;
+    default: return mrNone;
+    }
+}
+} // namespace
+
+TModalResult TQtDialogHost::ShowMessageBox(const TMessageRequest &request)
+{
+    QMessageBox box(IconFor(request.Type), request.Caption, request.Text, QMessageBox::NoButton, m_owner);
+    for (TMsgDlgBtn button : {mbYes, mbNo, mbOK, mbCancel}) {
+        if (request.Buttons & button)
+            box.addButton(QtButton(button));
+    }
+    box.setDefaultButton(QtButton(request.DefaultButton));
+    // The close box and Escape give the escape button's answer, so a closed
+    // question never counts as Yes.
+    box.setEscapeButton(box.button(QtButton(request.EscapeButton)));
+    return ResultFor(box.exec());
+}
+
+bool TQtDialogHost::ExecuteFileDialog(TFileDialogRequest &request)
+{
+    const bool save = request.Kind == TFileDialogKind::Save;
+    QFileDialog dialog(m_owner, request.Title, request.InitialDir, QtFileFilter(request.Filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The commands add their own extension and ask their own question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDefaultSuffix(QString());
+    if (!request.FileName.isEmpty())
+        dialog.selectFile(request.FileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    request.FileName = dialog.selectedFiles().constFirst();
+    return true;
+}
+
+bool TQtDialogHost::ExecuteFontDialog(TFont &font)
+{
+    TFontPickerDialog dialog(font, m_owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    dialog.StoreChoice(font);
+    return true;
+}
