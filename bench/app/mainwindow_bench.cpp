@@ -31,9 +31,13 @@ void BM_ProcessStartToFirstPaint(benchmark::State &state)
 }
 BENCHMARK(BM_ProcessStartToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
-// 960 x 289, bold 200 pt, outlined: the most the renderer has to draw.
+// 960 x 289, bold 200 pt, outlined, rounded corners, with the program's own
+// ten-letter text: the most the renderer has to draw.
+constexpr int kWorstCaseCorners = 33;
+
 void ShowWorstCasePattern(TForm1 &form)
 {
+    form.ScrollBar5->setPosition(kWorstCaseCorners);
     form.ScrollBar2->setPosition(960);
     form.ScrollBar3->setPosition(289);
     form.ScrollBar1->setPosition(200);
