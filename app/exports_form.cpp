@@ -1,7 +1,8 @@
 // The main window's side of the exports: its controls, dialogs and caption
 // seen through the export commands' window interface.
 
-#include "app/exports.h"
+#include "app/exports_form.h"
+
 #include "app/fretcard1.h"
 #include "app/programfolders.h"
 #include "app/workimage.h"
@@ -14,45 +15,45 @@
 
 #include <QCheckBox>
 
-namespace {
-class TFormExportWindow : public TExportWindow {
-public:
-    explicit TFormExportWindow(TForm1 &form) : m_form(form) {}
+QString TFormExportWindow::SnapshotPath() const { return SnapshotFilePath(); }
 
-    QString SnapshotPath() const override { return SnapshotFilePath(); }
-    void WriteSnapshot(const QString &path) override { m_form.PatternView()->SaveToBitmapFile(path); }
-    int ViewHeight() const override { return m_form.PatternView()->Height(); }
-    bool BaseOn() const override { return m_form.CheckBox3->isChecked(); }
-    bool PageOutlineOn() const override { return m_form.CheckBox4->isChecked(); }
-    QColor TextColor() const override
-    {
-        return ColorToQColor(m_form.PatternView()->Caption()->Font()->Color());
-    }
-    QPoint WindowPosition() const override { return m_form.pos(); }
-    QString AskSaveFileName(const QString &filter) override
-    {
-        return AskExportFileName(m_form.SaveDialog1, filter);
-    }
-    TOverwriteAnswer AskOverwrite() override
-    {
-        return AskOverwriteQuestion(m_form.DialogHost(), m_form.Guard().ApplicationTitle());
-    }
-    void ShowFileNotSaved() override
-    {
-        ShowMessage(m_form.DialogHost(), m_form.Guard().ApplicationTitle(), kFileNotSaved);
-    }
-    void SetCaption(const QString &caption) override { m_form.setWindowTitle(caption); }
+void TFormExportWindow::WriteSnapshot(const QString &path) { m_form.PatternView()->SaveToBitmapFile(path); }
 
-private:
-    TForm1 &m_form;
-};
-} // namespace
+int TFormExportWindow::ViewHeight() const { return m_form.PatternView()->Height(); }
+
+bool TFormExportWindow::BaseOn() const { return m_form.CheckBox3->isChecked(); }
+
+bool TFormExportWindow::PageOutlineOn() const { return m_form.CheckBox4->isChecked(); }
+
+QColor TFormExportWindow::TextColor() const
+{
+    return ColorToQColor(m_form.PatternView()->Caption()->Font()->Color());
+}
+
+// The frame's corner, as the window's Left and Top give it.
+QPoint TFormExportWindow::WindowPosition() const { return m_form.pos(); }
+
+QString TFormExportWindow::AskSaveFileName(const QString &filter)
+{
+    return AskExportFileName(m_form.SaveDialog1, filter);
+}
+
+TOverwriteAnswer TFormExportWindow::AskOverwrite()
+{
+    return AskOverwriteQuestion(m_form.DialogHost(), m_form.Guard().ApplicationTitle());
+}
+
+void TFormExportWindow::ShowFileNotSaved()
+{
+    ShowMessage(m_form.DialogHost(), m_form.Guard().ApplicationTitle(), kFileNotSaved);
+}
+
+void TFormExportWindow::SetCaption(const QString &caption) { m_form.setWindowTitle(caption); }
 
 void TForm1::Button2Click()
 {
     TFormExportWindow window(*this);
-    TWorkImage workImage;
-    ExportBitmap(window, workImage);
+    ExportBitmap(window, WorkImage());
     // The hidden picture control shows what was last exported.
-    Image11->setPicture(workImage.Picture());
+    Image11->setPicture(WorkImage().Picture());
 }

@@ -3,10 +3,8 @@
 
 #include "app/fretcard1.h"
 
-void TForm1::Button1Click() {}
 void TForm1::Button3Click() {}
 void TForm1::Button7Click() {}
-void TForm1::Button8Click() {}
 void TForm1::Button9Click() {}
 void TForm1::Open1Click() { Button3Click(); }
 void TForm1::SaveAs1Click() { Button9Click(); }
