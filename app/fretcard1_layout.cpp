@@ -91,6 +91,23 @@ void SetPresetFont(TShapeControl &view, TColor color)
     view.Caption()->setFont(font);
 }
 
+// The classic light colours, whatever the desktop's theme: the captions sit
+// on panels of fixed colours and must stay readable on them.
+QPalette ClassicPalette(QPalette palette)
+{
+    const QColor black(0, 0, 0);
+    const QColor white(255, 255, 255);
+    palette.setColor(QPalette::Window, kButtonFace);
+    palette.setColor(QPalette::WindowText, black);
+    palette.setColor(QPalette::Base, white);
+    palette.setColor(QPalette::Text, black);
+    palette.setColor(QPalette::Button, kButtonFace);
+    palette.setColor(QPalette::ButtonText, black);
+    palette.setColor(QPalette::ToolTipBase, white);
+    palette.setColor(QPalette::ToolTipText, black);
+    return palette;
+}
+
 TShapeControl *MakePreset(QWidget *parent)
 {
     auto *preset = new TShapeControl(parent);
@@ -109,6 +126,7 @@ void TForm1::BuildWindow()
     QFont windowFont(QStringLiteral("MS Sans Serif"));
     windowFont.setPixelSize(kWindowFontHeight);
     setFont(windowFont);
+    setPalette(ClassicPalette(palette()));
 
     auto *surface = new TFormSurface(kGray, this);
     surface->setFixedSize(kClientSize);
@@ -205,15 +223,15 @@ void TForm1::BuildStatusStrip()
         x += width + 4;
         return label;
     };
-    Label13 = box(QStringLiteral("Font Size: 80"), 84);
+    Label13 = box(QStringLiteral("Font Size: 80"), 80);
     box(QStringLiteral("Blank"), 40);
     Label7 = box(QStringLiteral("10.00"), 40);
     box(QStringLiteral("X"), 16);
     Label9 = box(QStringLiteral("1.50"), 40);
-    Label14 = box(QStringLiteral("VPos: 0"), 66);
-    Label15 = box(QStringLiteral("HPos: 0"), 66);
-    Label12 = box(QStringLiteral("Kern: 0"), 66);
-    Label16 = box(QStringLiteral("Corners: 0"), 78);
+    Label14 = box(QStringLiteral("VPos: 0"), 60);
+    Label15 = box(QStringLiteral("HPos: 0"), 60);
+    Label12 = box(QStringLiteral("Kern: 0"), 60);
+    Label16 = box(QStringLiteral("Corners: 0"), 72);
 
     x += 6;
     auto check = [&](const QString &text, bool checked, int width) {
@@ -226,7 +244,7 @@ void TForm1::BuildStatusStrip()
     CheckBox1 = check(QStringLiteral("Multiline"), false, 76);
     CheckBox2 = check(QStringLiteral("Text Outline ON/OFF"), true, 130);
     CheckBox4 = check(QStringLiteral("Page Outline ON/OFF"), true, 134);
-    CheckBox3 = check(QStringLiteral("Base ON/OFF"), false, 94);
+    CheckBox3 = check(QStringLiteral("Base ON/OFF"), false, 100);
 }
 
 void TForm1::BuildSettingsPanel()

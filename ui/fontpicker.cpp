@@ -31,6 +31,14 @@ const std::array<std::pair<const char *, TColor>, 16> kColorChoices{{
     {"Blue", 0xFF0000}, {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00}, {"White", 0xFFFFFF},
 }};
 
+// A caption whose underlined letter moves the focus to `buddy`.
+QLabel *BuddyLabel(const QString &text, QWidget *buddy)
+{
+    auto *label = new QLabel(text);
+    label->setBuddy(buddy);
+    return label;
+}
+
 QIcon Swatch(TColor color)
 {
     QPixmap pixmap(kSwatchSize, kSwatchSize);
@@ -73,9 +81,9 @@ TFontPickerDialog::TFontPickerDialog(const TFont &initial, QWidget *parent)
     m_sample->setFrameShape(QFrame::StyledPanel);
 
     auto *grid = new QGridLayout;
-    grid->addWidget(new QLabel(tr("&Font:")), 0, 0);
-    grid->addWidget(new QLabel(tr("Font st&yle:")), 0, 1);
-    grid->addWidget(new QLabel(tr("&Size:")), 0, 2);
+    grid->addWidget(BuddyLabel(tr("&Font:"), m_face), 0, 0);
+    grid->addWidget(BuddyLabel(tr("Font st&yle:"), m_style), 0, 1);
+    grid->addWidget(BuddyLabel(tr("&Size:"), m_size), 0, 2);
     grid->addWidget(m_face, 1, 0);
     grid->addWidget(m_style, 1, 1);
     grid->addWidget(m_size, 1, 2);
@@ -84,14 +92,14 @@ TFontPickerDialog::TFontPickerDialog(const TFont &initial, QWidget *parent)
     auto *effectsLayout = new QVBoxLayout(effects);
     effectsLayout->addWidget(m_strikeOut);
     effectsLayout->addWidget(m_underline);
-    effectsLayout->addWidget(new QLabel(tr("&Color:")));
+    effectsLayout->addWidget(BuddyLabel(tr("&Color:"), m_color));
     effectsLayout->addWidget(m_color);
     grid->addWidget(effects, 2, 0);
 
     auto *sampleBox = new QGroupBox(tr("Sample"));
     auto *sampleLayout = new QVBoxLayout(sampleBox);
     sampleLayout->addWidget(m_sample);
-    sampleLayout->addWidget(new QLabel(tr("Sc&ript:")));
+    sampleLayout->addWidget(BuddyLabel(tr("Sc&ript:"), m_script));
     sampleLayout->addWidget(m_script);
     grid->addWidget(sampleBox, 2, 1, 1, 2);
 

@@ -2,6 +2,8 @@
 #include "ui/messagebox.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
@@ -71,5 +73,51 @@ TEST(QtDialogHost, TheErrorBoxShowsTheErrorIcon)
     ShowErrorBox(host, "Kerfhaven Fretcard Printer", "Disk full");
     EXPECT_EQ(icon, QMessageBox::Critical);
     EXPECT_EQ(text, "Disk full.");
+}
+} // namespace
+
+namespace {
+TEST(QtDialogHost, TheSaveDialogAsksNoQuestionAndAddsNoExtension)
+{
+    TQtDialogHost host;
+    TFileDialogRequest request;
+    request.Kind = TFileDialogKind::Save;
+    request.Title = "Scroll Saw Fretcard Printer Save";
+    request.Filter = "Fretcard file|*.frcd";
+    request.InitialDir = QDir::tempPath();
+    request.FileName = "untitled";
+    bool confirms = true;
+    QString suffix = "x";
+    QStringList filters;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        confirms = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        suffix = dialog->defaultSuffix();
+        filters = dialog->nameFilters();
+        title = dialog->windowTitle();
+        dialog->selectFile(QDir(QDir::tempPath()).filePath("sign"));
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    ASSERT_TRUE(host.ExecuteFileDialog(request));
+    EXPECT_FALSE(confirms);
+    EXPECT_EQ(suffix, "");
+    EXPECT_EQ(filters, QStringList{"Fretcard file (*.frcd)"});
+    EXPECT_EQ(title, "Scroll Saw Fretcard Printer Save");
+    EXPECT_EQ(request.FileName, QDir(QDir::tempPath()).filePath("sign"));
+}
+
+TEST(QtDialogHost, ACancelledFileDialogKeepsTheRequestedName)
+{
+    TQtDialogHost host;
+    TFileDialogRequest request;
+    request.FileName = "untitled";
+    QTimer::singleShot(0, [] {
+        if (QWidget *dialog = QApplication::activeModalWidget())
+            qobject_cast<QDialog *>(dialog)->reject();
+    });
+    EXPECT_FALSE(host.ExecuteFileDialog(request));
+    EXPECT_EQ(request.FileName, "untitled");
 }
 } // namespace
