@@ -2,12 +2,26 @@
 
 #include "enginemessage.h"
 
+#include <QApplication>
 #include <QByteArray>
+#include <QKeyEvent>
+#include <QResizeEvent>
+#include <QWheelEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QtDebug>
 
 using namespace EngineAbi;
+
+namespace {
+
+bool IsArrowKey(const QEvent &event)
+{
+    const int key = static_cast<const QKeyEvent &>(event).key();
+    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+}
+
+} // namespace
 
 TPrintEngine::TPrintEngine(const EngineTable &engine, QWidget *parent) : QWidget(parent), m_engine(engine)
 {
@@ -21,6 +35,7 @@ TPrintEngine::~TPrintEngine()
     // releases it only after we are gone. In embedded mode the preview is our
     // child and would otherwise vanish with us while the engine still held
     // its document.
+    enableSavedWindows();
     if (m_doc != 0) {
         if (auto close = m_engine.function<CloseDocFn>(EngineAbi::CloseDoc))
             close(m_doc);
@@ -203,12 +218,135 @@ int TPrintEngine::WriteDocFile(const QString &fileName)
     return 0;
 }
 
-void TPrintEngine::SetPageFormat(TPaperFormat value) { m_pageFormat = value; }
-void TPrintEngine::SetPageWidth(double value) { m_pageWidth = value; }
-void TPrintEngine::SetPageHeight(double value) { m_pageHeight = value; }
+void TPrintEngine::refuseWhileOpen() const
+{
+    if (m_doc != 0)
+        throw EPrintEngineError(EPrintEngineError::DocumentOpen);
+}
+
+void TPrintEngine::setFlagThroughEngine(bool &field, bool value, int ordinal)
+{
+    if (m_doc != 0)
+        setEngineInt(ordinal, value ? 1 : 0);
+    else
+        field = value;
+}
+
+void TPrintEngine::SetExternalWindow(bool value) { setStoredOnly(m_externalWindow, value); }
+void TPrintEngine::SetBorderStyle(TBorderStyle value) { setStoredOnly(m_borderStyle, value); }
+
+TPageOrientation TPrintEngine::PageOrientation() const
+{
+    if (m_doc == 0)
+        return m_pageOrientation;
+    auto get = m_engine.function<GetIntFn>(GetPageOrientation);
+    if (!get)
+        return m_pageOrientation;
+    return get(m_doc) == kPortrait ? ORIENT_PORTRAIT : ORIENT_LANDSCAPE;
+}
+
+void TPrintEngine::SetPageOrientation(TPageOrientation value)
+{
+    if (m_doc != 0)
+        setEngineInt(EngineAbi::SetPageOrientation, value == ORIENT_LANDSCAPE ? kLandscape : kPortrait);
+    else
+        m_pageOrientation = value;
+}
+
+TPaperFormat TPrintEngine::PageFormat() const { return readStoredOnlyWhileClosed(m_pageFormat); }
+
+// A named paper brings its size along; the lengths go through their own
+// writes, and the format is stored last so that they cannot turn it into a
+// user-defined one.
+void TPrintEngine::SetPageFormat(TPaperFormat value)
+{
+    if (m_doc != 0) {
+        setEngineInt(EngineAbi::SetPageFormat, -static_cast<std::int32_t>(value));
+        return;
+    }
+    if (Paper::HasSize(value)) {
+        const Paper::Size size = Paper::SizeOf(value);
+        SetPageWidth(size.widthCm);
+        SetPageHeight(size.heightCm);
+    }
+    m_pageFormat = value;
+}
+
+double TPrintEngine::PageWidth() const
+{
+    if (m_doc != 0)
+        if (auto get = m_engine.function<GetDoubleFn>(GetPageWidth))
+            return get(m_doc);
+    return m_pageWidth;
+}
+
+double TPrintEngine::PageHeight() const
+{
+    if (m_doc != 0)
+        if (auto get = m_engine.function<GetDoubleFn>(GetPageHeight))
+            return get(m_doc);
+    return m_pageHeight;
+}
+
+void TPrintEngine::SetPageWidth(double value)
+{
+    if (m_doc != 0) {
+        setEngineDouble(EngineAbi::SetPageWidth, value);
+        return;
+    }
+    m_pageWidth = value;
+    if (!m_loading)
+        m_pageFormat = Paper::PAPER_USER_DEFINED;
+}
+
+void TPrintEngine::SetPageHeight(double value)
+{
+    if (m_doc != 0) {
+        setEngineDouble(EngineAbi::SetPageHeight, value);
+        return;
+    }
+    m_pageHeight = value;
+    if (!m_loading)
+        m_pageFormat = Paper::PAPER_USER_DEFINED;
+}
+
+void TPrintEngine::SetRulersMeasure(TRulersMeasure value)
+{
+    m_rulersMeasure = value;
+    if (m_doc != 0)
+        setEngineInt(EngineAbi::SetRulersMeasure, value == TRulersMeasure::inch ? 1 : 0);
+}
+
+TGridMode TPrintEngine::GridMode() const { return readStoredOnlyWhileClosed(m_gridMode); }
+
+void TPrintEngine::SetGridMode(TGridMode value)
+{
+    if (m_doc != 0)
+        setEngineInt(EngineAbi::SetGridMode, value == TGridMode::InForeground ? 1 : 0);
+    else
+        m_gridMode = value;
+}
+
+void TPrintEngine::SetPageScrollerTracking(bool value)
+{
+    m_pageScrollerTracking = value;
+    if (m_doc != 0)
+        setEngineInt(EngineAbi::SetPageScrollerTracking, value ? 1 : 0);
+}
+
+void TPrintEngine::SetPreviewCtrl(TPreviewCtrl value)
+{
+    m_previewCtrl = value;
+    if (m_doc != 0)
+        setEngineInt(EngineAbi::SetPreviewCtrl, value == TPreviewCtrl::JumpTop ? 1 : 0);
+}
 
 bool TPrintEngine::event(QEvent *event)
 {
+    if (event->type() == QEvent::ShortcutOverride && embeddedWithDocument() && IsArrowKey(*event)) {
+        event->accept(); // the embedded preview wants the arrow keys
+        return true;
+    }
     if (event->type() != EngineMessageEvent::kType)
         return QWidget::event(event);
     // The engine calls us from inside its own event handling: nothing may
@@ -223,18 +361,181 @@ bool TPrintEngine::event(QEvent *event)
 
 void TPrintEngine::handleEngineMessage(EngineMessageEvent &message)
 {
-    message.setResult(0);
-    if (message.message() == EngineMessage::DestroyWindow)
+    const int wParam = static_cast<int>(message.wParam());
+    int result = 0;
+    switch (message.message()) {
+    case EngineMessage::DestroyWindow:
         documentDestroyed();
+        break;
+    case EngineMessage::RequestPrint:
+        if (OnRequestPrint)
+            OnRequestPrint(this, wParam, result);
+        break;
+    case EngineMessage::AutoPageBreak:
+        if (OnAutoPageBreak)
+            OnAutoPageBreak(this);
+        break;
+    case EngineMessage::PrintNewPage:
+        result = answerAction(OnPrintNewPage, wParam);
+        break;
+    case EngineMessage::PrintDevData:
+        result = answerAction(OnPrintDevData, wParam);
+        break;
+    case EngineMessage::Help:
+        if (OnHelp)
+            OnHelp(this);
+        break;
+    case EngineMessage::CloseWindow:
+        if (OnCloseWindow)
+            OnCloseWindow(this);
+        break;
+    case EngineMessage::BeforeMail:
+        result = answerCancel(OnBeforeMail);
+        if (result == 0)
+            disableApplicationWindows();
+        break;
+    case EngineMessage::AfterMail:
+        enableSavedWindows();
+        if (OnAfterMail)
+            OnAfterMail(this, wParam);
+        break;
+    case EngineMessage::RequestClose:
+        if (OnRequestClose) {
+            bool canClose = true;
+            OnRequestClose(this, canClose);
+            result = canClose ? 0 : 1;
+        }
+        break;
+    case EngineMessage::BeforeOpenFile:
+        result = answerCancel(OnBeforeOpenFile);
+        break;
+    case EngineMessage::AfterOpenFile:
+        if (OnAfterOpenFile)
+            OnAfterOpenFile(this, wParam);
+        break;
+    case EngineMessage::BeforeSaveFile:
+        result = answerCancel(OnBeforeSaveFile);
+        break;
+    case EngineMessage::AfterSaveFile:
+        if (OnAfterSaveFile)
+            OnAfterSaveFile(this, wParam);
+        break;
+    default:
+        break;
+    }
+    message.setResult(result);
+}
+
+int TPrintEngine::answerCancel(const TMSGBeforeMail &handler)
+{
+    if (!handler)
+        return 0;
+    bool cancel = false;
+    handler(this, cancel);
+    return cancel ? 1 : 0;
+}
+
+int TPrintEngine::answerAction(const TMSGPrintNewPage &handler, int wParam)
+{
+    int resultingAction = 0;
+    if (handler)
+        handler(this, wParam, resultingAction);
+    return resultingAction;
+}
+
+// While the engine hands the document to the mail program, the program's
+// windows take no input; the engine's "after mail" gives it back.
+void TPrintEngine::disableApplicationWindows()
+{
+    enableSavedWindows();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->isEnabled()) {
+            window->setEnabled(false);
+            m_savedWindows.append(window);
+        }
+    }
+}
+
+void TPrintEngine::enableSavedWindows()
+{
+    for (const QPointer<QWidget> &window : std::as_const(m_savedWindows))
+        if (window)
+            window->setEnabled(true);
+    m_savedWindows.clear();
 }
 
 void TPrintEngine::documentDestroyed()
 {
     m_doc = 0;
+    // Never leave the program's windows disabled by a mail action that will
+    // not report back any more.
+    enableSavedWindows();
     if (!m_externalWindow)
         hide();
     if (OnDestroyWindow)
         OnDestroyWindow(this);
+}
+
+QWidget *TPrintEngine::engineWindow(int ordinal) const
+{
+    if (m_doc == 0)
+        return nullptr;
+    auto get = m_engine.function<GetWindowFn>(ordinal);
+    return get ? static_cast<QWidget *>(get(m_doc)) : nullptr;
+}
+
+void TPrintEngine::focusInEvent(QFocusEvent *event)
+{
+    if (m_doc != 0 && m_externalWindow) {
+        if (QWidget *preview = engineWindow(GetPreviewWindow)) {
+            preview->activateWindow();
+            preview->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    QWidget::focusInEvent(event);
+}
+
+// Embedded, the preview fills the control's client area.
+void TPrintEngine::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (!embeddedWithDocument())
+        return;
+    if (QWidget *preview = engineWindow(GetPreviewWindow)) {
+        const QRect client = contentsRect();
+        preview->setGeometry(client.left(), client.top(), client.width(), client.height());
+    }
+}
+
+void TPrintEngine::keyPressEvent(QKeyEvent *event)
+{
+    QWidget::keyPressEvent(event);
+    if (!embeddedWithDocument())
+        return;
+    if (QWidget *keyWindow = engineWindow(GetKeyWindow)) {
+        QKeyEvent forwarded(QEvent::KeyPress, event->key(), event->modifiers(), event->text());
+        QCoreApplication::sendEvent(keyWindow, &forwarded);
+    }
+}
+
+// Shift with the wheel reaches the preview as Control (its zoom); any other
+// key state is dropped, so a plain wheel scrolls.
+void TPrintEngine::wheelEvent(QWheelEvent *event)
+{
+    QWidget *preview = embeddedWithDocument() ? engineWindow(GetPreviewWindow) : nullptr;
+    if (!preview) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    const Qt::KeyboardModifiers state =
+        event->modifiers().testFlag(Qt::ShiftModifier) ? Qt::ControlModifier : Qt::NoModifier;
+    QWheelEvent forwarded(preview->mapFromGlobal(event->globalPosition()), event->globalPosition(),
+                          event->pixelDelta(), event->angleDelta(), event->buttons(), state, event->phase(),
+                          event->inverted(), event->source());
+    forwarded.setAccepted(false);
+    QCoreApplication::sendEvent(preview, &forwarded);
+    event->setAccepted(forwarded.isAccepted());
 }
 
 void TPrintEngine::paintEvent(QPaintEvent *)

@@ -9,6 +9,8 @@
 #include "engineerror.h"
 #include "papersizes.h"
 
+#include <QList>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -26,6 +28,15 @@ using TPaperFormat = Paper::TPaperFormat;
 
 class TPrintEngine;
 using TNotifyEvent = std::function<void(TPrintEngine *sender)>;
+using TMSGRequestPrint = std::function<void(TPrintEngine *sender, int action, int &resultingAction)>;
+using TMSGPrintNewPage = std::function<void(TPrintEngine *sender, int page, int &resultingAction)>;
+using TMSGBeforeMail = std::function<void(TPrintEngine *sender, bool &cancel)>;
+using TMSGBeforeOpenFile = TMSGBeforeMail;
+using TMSGBeforeSaveFile = TMSGBeforeMail;
+using TMSGAfterMail = std::function<void(TPrintEngine *sender, int result)>;
+using TMSGAfterOpenFile = TMSGAfterMail;
+using TMSGAfterSaveFile = TMSGAfterMail;
+using TMSGRequestClose = std::function<void(TPrintEngine *sender, bool &canClose)>;
 
 class TPrintEngine : public QWidget {
 public:
@@ -59,80 +70,130 @@ public:
     void SetLoading(bool loading) { m_loading = loading; }
     bool Loading() const { return m_loading; }
 
-    // Published properties.
+    // Published properties. Reads while a document is open either ask the
+    // engine or raise kind 1; writes while open go to the engine, raise
+    // kind 1 or are only stored, each as the property's nature demands.
     QString Caption() const { return m_caption; }
     void SetCaption(const QString &caption) { m_caption = caption; }
     bool ExternalWindow() const { return m_externalWindow; }
-    void SetExternalWindow(bool value) { m_externalWindow = value; }
+    void SetExternalWindow(bool value);
     TBorderStyle BorderStyle() const { return m_borderStyle; }
-    void SetBorderStyle(TBorderStyle value) { m_borderStyle = value; }
-    TPageOrientation PageOrientation() const { return m_pageOrientation; }
-    void SetPageOrientation(TPageOrientation value) { m_pageOrientation = value; }
-    TPaperFormat PageFormat() const { return m_pageFormat; }
+    void SetBorderStyle(TBorderStyle value);
+    TPageOrientation PageOrientation() const;
+    void SetPageOrientation(TPageOrientation value);
+    TPaperFormat PageFormat() const;
     void SetPageFormat(TPaperFormat value);
-    double PageWidth() const { return m_pageWidth; }
+    double PageWidth() const;
     void SetPageWidth(double value);
-    double PageHeight() const { return m_pageHeight; }
+    double PageHeight() const;
     void SetPageHeight(double value);
     QString SwapFileName() const { return m_swapFileName; }
     void SetSwapFileName(const QString &value) { m_swapFileName = value; }
     bool Rulers() const { return m_rulers; }
-    void SetRulers(bool value) { m_rulers = value; }
+    void SetRulers(bool value) { setStoredOnly(m_rulers, value); }
     TRulersMeasure RulersMeasure() const { return m_rulersMeasure; }
-    void SetRulersMeasure(TRulersMeasure value) { m_rulersMeasure = value; }
-    TGridMode GridMode() const { return m_gridMode; }
-    void SetGridMode(TGridMode value) { m_gridMode = value; }
-    bool GridVisible() const { return m_gridVisible; }
-    void SetGridVisible(bool value) { m_gridVisible = value; }
-    bool EnableHelpRouting() const { return m_enableHelpRouting; }
-    void SetEnableHelpRouting(bool value) { m_enableHelpRouting = value; }
+    void SetRulersMeasure(TRulersMeasure value);
+    TGridMode GridMode() const;
+    void SetGridMode(TGridMode value);
+    bool GridVisible() const { return readStoredOnlyWhileClosed(m_gridVisible); }
+    void SetGridVisible(bool value) { setFlagThroughEngine(m_gridVisible, value, EngineAbi::SetGridVisible); }
+    bool EnableHelpRouting() const { return readStoredOnlyWhileClosed(m_enableHelpRouting); }
+    void SetEnableHelpRouting(bool value)
+    {
+        setFlagThroughEngine(m_enableHelpRouting, value, EngineAbi::SetHelpRouting);
+    }
     bool StatusBar() const { return m_statusBar; }
-    void SetStatusBar(bool value) { m_statusBar = value; }
+    void SetStatusBar(bool value) { setStoredOnly(m_statusBar, value); }
     bool ToolBar() const { return m_toolBar; }
-    void SetToolBar(bool value) { m_toolBar = value; }
+    void SetToolBar(bool value) { setStoredOnly(m_toolBar, value); }
     bool tbAbout() const { return m_tbAbout; }
-    void SettbAbout(bool value) { m_tbAbout = value; }
+    void SettbAbout(bool value) { setStoredOnly(m_tbAbout, value); }
     bool tbClose() const { return m_tbClose; }
-    void SettbClose(bool value) { m_tbClose = value; }
+    void SettbClose(bool value) { setStoredOnly(m_tbClose, value); }
     bool tbGrid() const { return m_tbGrid; }
-    void SettbGrid(bool value) { m_tbGrid = value; }
+    void SettbGrid(bool value) { setStoredOnly(m_tbGrid, value); }
     bool tbHelp() const { return m_tbHelp; }
-    void SettbHelp(bool value) { m_tbHelp = value; }
+    void SettbHelp(bool value) { setStoredOnly(m_tbHelp, value); }
     bool tbNavigate() const { return m_tbNavigate; }
-    void SettbNavigate(bool value) { m_tbNavigate = value; }
+    void SettbNavigate(bool value) { setStoredOnly(m_tbNavigate, value); }
     bool tbOpen() const { return m_tbOpen; }
-    void SettbOpen(bool value) { m_tbOpen = value; }
+    void SettbOpen(bool value) { setStoredOnly(m_tbOpen, value); }
     bool tbSave() const { return m_tbSave; }
-    void SettbSave(bool value) { m_tbSave = value; }
+    void SettbSave(bool value) { setStoredOnly(m_tbSave, value); }
     bool tbPrint() const { return m_tbPrint; }
-    void SettbPrint(bool value) { m_tbPrint = value; }
+    void SettbPrint(bool value) { setStoredOnly(m_tbPrint, value); }
     bool tbMail() const { return m_tbMail; }
-    void SettbMail(bool value) { m_tbMail = value; }
+    void SettbMail(bool value) { setStoredOnly(m_tbMail, value); }
     bool tbScale() const { return m_tbScale; }
-    void SettbScale(bool value) { m_tbScale = value; }
-    bool EnablePrintSetupDialog() const { return m_enablePrintSetupDialog; }
-    void SetEnablePrintSetupDialog(bool value) { m_enablePrintSetupDialog = value; }
-    bool PaperView() const { return m_paperView; }
-    void SetPaperView(bool value) { m_paperView = value; }
-    bool DocFileReadOnly() const { return m_docFileReadOnly; }
-    void SetDocFileReadOnly(bool value) { m_docFileReadOnly = value; }
+    void SettbScale(bool value) { setStoredOnly(m_tbScale, value); }
+    bool EnablePrintSetupDialog() const { return readStoredOnlyWhileClosed(m_enablePrintSetupDialog); }
+    void SetEnablePrintSetupDialog(bool value)
+    {
+        setFlagThroughEngine(m_enablePrintSetupDialog, value, EngineAbi::SetPrintSetupDialog);
+    }
+    bool PaperView() const { return readStoredOnlyWhileClosed(m_paperView); }
+    void SetPaperView(bool value) { setFlagThroughEngine(m_paperView, value, EngineAbi::SetPaperView); }
+    bool DocFileReadOnly() const { return readStoredOnlyWhileClosed(m_docFileReadOnly); }
+    void SetDocFileReadOnly(bool value)
+    {
+        setFlagThroughEngine(m_docFileReadOnly, value, EngineAbi::SetDocFileReadOnly);
+    }
     bool PageScroller() const { return m_pageScroller; }
-    void SetPageScroller(bool value) { m_pageScroller = value; }
+    void SetPageScroller(bool value) { setStoredOnly(m_pageScroller, value); }
     bool StatusSegment() const { return m_statusSegment; }
-    void SetStatusSegment(bool value) { m_statusSegment = value; }
-    bool PageScrollerTracking() const { return m_pageScrollerTracking; }
-    void SetPageScrollerTracking(bool value) { m_pageScrollerTracking = value; }
-    TPreviewCtrl PreviewCtrl() const { return m_previewCtrl; }
-    void SetPreviewCtrl(TPreviewCtrl value) { m_previewCtrl = value; }
+    void SetStatusSegment(bool value) { setStoredOnly(m_statusSegment, value); }
+    bool PageScrollerTracking() const { return readStoredOnlyWhileClosed(m_pageScrollerTracking); }
+    void SetPageScrollerTracking(bool value);
+    TPreviewCtrl PreviewCtrl() const { return readStoredOnlyWhileClosed(m_previewCtrl); }
+    void SetPreviewCtrl(TPreviewCtrl value);
 
-    // Events.
+    // Events, raised for the engine's notifications.
     TNotifyEvent OnDestroyWindow;
+    TMSGRequestPrint OnRequestPrint;
+    TNotifyEvent OnHelp;
+    TMSGPrintNewPage OnPrintNewPage;
+    TMSGPrintNewPage OnPrintDevData;
+    TNotifyEvent OnAutoPageBreak;
+    TNotifyEvent OnCloseWindow;
+    TMSGBeforeMail OnBeforeMail;
+    TMSGAfterMail OnAfterMail;
+    TMSGRequestClose OnRequestClose;
+    TMSGBeforeOpenFile OnBeforeOpenFile;
+    TMSGAfterOpenFile OnAfterOpenFile;
+    TMSGBeforeSaveFile OnBeforeSaveFile;
+    TMSGAfterSaveFile OnAfterSaveFile;
 
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
+    // Property access rules while a document is open.
+    void refuseWhileOpen() const;
+    template <typename T>
+    void setStoredOnly(T &field, T value)
+    {
+        refuseWhileOpen();
+        field = value;
+    }
+    template <typename T>
+    T readStoredOnlyWhileClosed(const T &field) const
+    {
+        refuseWhileOpen();
+        return field;
+    }
+    void setFlagThroughEngine(bool &field, bool value, int ordinal);
+    QWidget *engineWindow(int ordinal) const;
+    bool embeddedWithDocument() const { return !m_externalWindow && m_doc != 0; }
+    int answerCancel(const TMSGBeforeMail &handler);
+    int answerAction(const TMSGPrintNewPage &handler, int wParam);
+    void disableApplicationWindows();
+    void enableSavedWindows();
+
     void requireOpen() const;
     void applyCreationParams();
     void applyOpenSettings();
@@ -143,6 +204,7 @@ private:
     EngineAbi::WindowHandle ownWindowHandle();
 
     const EngineTable &m_engine;
+    QList<QPointer<QWidget>> m_savedWindows; // disabled while the engine mails
     EngineAbi::Doc m_doc = 0;
     std::int32_t m_status = 0;
     bool m_loading = false;

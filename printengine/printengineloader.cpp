@@ -1,5 +1,6 @@
 #include "printengineloader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 PrintEngineLoader::PrintEngineLoader() = default;
@@ -7,6 +8,10 @@ PrintEngineLoader::PrintEngineLoader() = default;
 PrintEngineLoader::~PrintEngineLoader()
 {
     if (m_loaded && m_library) {
+        // A preview window the user closed last may still wait for its
+        // deferred deletion; its code must run before the library goes.
+        if (QCoreApplication::instance())
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         m_table.clear();
         m_library->unload();
     }

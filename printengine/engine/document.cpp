@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QImageReader>
 
+#include <cmath>
+
 namespace fretprint {
 
 Document::Document(EngineAbi::Doc handle, QWidget *parent, QString title, std::int32_t flags)
@@ -62,13 +64,34 @@ bool Document::placePicture(const QString &fileName, QRectF requestedCm, bool fr
         rect.setSize(QSizeF(image.width() * cmPerPixel, image.height() * cmPerPixel));
     }
     rect = rect.normalized();
-    if (rect.isEmpty()) {
+    if (rect.isEmpty() || rect.top() < 0) {
         m_status = StatusBadArgument;
         return false;
     }
-    m_pages.back().pictures.push_back({std::move(image), rect, outlined});
+    // A picture that starts below the page goes onto a following page.
+    const double pageHeight = pageSizeCm().height();
+    const double pageIndex = std::floor(rect.top() / pageHeight);
+    if (pageIndex >= kMaxPages) {
+        m_status = StatusBadArgument;
+        return false;
+    }
+    const auto targetPage = static_cast<std::size_t>(pageIndex);
+    while (m_pages.size() <= targetPage) {
+        m_pages.emplace_back();
+        notify(EngineMessage::AutoPageBreak);
+    }
+    rect.translate(0, -pageIndex * pageHeight);
+    m_pages[targetPage].pictures.push_back({std::move(image), rect, outlined});
+    m_lastPlaced = {targetPage, m_pages[targetPage].pictures.size() - 1};
     m_status = StatusOk;
     return true;
+}
+
+const PlacedPicture *Document::lastPlaced() const
+{
+    if (!m_lastPlaced)
+        return nullptr;
+    return &m_pages[m_lastPlaced->first].pictures[m_lastPlaced->second];
 }
 
 PreviewWindow *Document::ensurePreview()

@@ -13,6 +13,8 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace fretprint {
@@ -22,6 +24,8 @@ namespace fretprint {
 inline constexpr double kCmPerInch = 2.54;
 inline constexpr double kPointsPerInch = 72.0;
 inline constexpr double kPictureDpi = 96.0;
+// More pages than any pattern needs; a coordinate beyond them is a mistake.
+inline constexpr double kMaxPages = 999;
 
 // Status codes answered by EngineGetStatus: the outcome of the last call.
 enum Status : std::int32_t {
@@ -90,6 +94,7 @@ public:
     bool placePicture(const QString &fileName, QRectF requestedCm, bool freeCorner);
 
     const std::vector<Page> &pages() const { return m_pages; }
+    const PlacedPicture *lastPlaced() const;
 
     std::int32_t status() const { return m_status; }
     void setStatus(std::int32_t status) { m_status = status; }
@@ -111,6 +116,7 @@ private:
     PreviewPlacement m_placement;
     bool m_suppressOutline = false;
     std::vector<Page> m_pages{1};
+    std::optional<std::pair<std::size_t, std::size_t>> m_lastPlaced; // page, picture
     std::int32_t m_status = StatusOk;
     QPointer<PreviewWindow> m_preview;
 };

@@ -122,8 +122,8 @@ double EnginePlacePicture(Doc doc, double x1, double y1, double x2, double y2, c
     if (!document->placePicture(FromText(fileName), requested, IsFreeCorner(x2, y2)))
         return 0.0;
     RefreshPreview(document);
-    // The bottom edge of the picture: where a caller could place the next one.
-    return document->pages().back().pictures.back().rectCm.bottom();
+    // The bottom edge of the picture on its page: where a caller could place the next one.
+    return document->lastPlaced()->rectCm.bottom();
 }
 
 std::int32_t EngineWriteFile(Doc doc, const char *fileName)

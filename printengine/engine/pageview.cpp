@@ -2,6 +2,7 @@
 
 #include "pagepainter.h"
 
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -52,6 +53,15 @@ void PageView::refresh()
 {
     resize(sizeHint());
     update();
+}
+
+void PageView::keyPressEvent(QKeyEvent *event)
+{
+    if (keyHandler && keyHandler(event->key(), event->modifiers())) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void PageView::paintEvent(QPaintEvent *)

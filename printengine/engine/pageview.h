@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 namespace fretprint {
 
 inline constexpr int kRulerThickness = 24;
@@ -26,8 +28,12 @@ public:
 
     QSize sizeHint() const override;
 
+    // Keys the preview acts on; the answer says whether it did.
+    std::function<bool(int key, Qt::KeyboardModifiers modifiers)> keyHandler;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void paintRulers(QPainter &painter, QSize pagePixels) const;

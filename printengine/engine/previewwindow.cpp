@@ -73,6 +73,7 @@ PreviewWindow::PreviewWindow(Document *document)
 
     m_view = new PageView;
     m_view->setDocument(document);
+    m_view->keyHandler = [this](int key, Qt::KeyboardModifiers) { return handleKey(key); };
     m_scrollArea = new QScrollArea;
     m_scrollArea->setWidget(m_view);
     m_scrollArea->setAlignment(Qt::AlignCenter);
@@ -97,6 +98,9 @@ void PreviewWindow::buildActions()
         auto *action = new QAction(text, this);
         if (!key.isEmpty())
             action->setShortcut(key);
+        // Embedded, our keys must not reach into the host's window.
+        if (m_document->hasFlag(OpenFlag::Embedded))
+            action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         connect(action, &QAction::triggered, this, slot);
         addAction(action);
         return action;
@@ -299,6 +303,30 @@ void PreviewWindow::goToPage(int index)
         m_scrollArea->verticalScrollBar()->setValue(0);
     updateNavigation();
     updateStatus();
+}
+
+// The keys of the page view, also when a host forwards them to it.
+bool PreviewWindow::handleKey(int key)
+{
+    QScrollBar *vertical = m_scrollArea->verticalScrollBar();
+    QScrollBar *horizontal = m_scrollArea->horizontalScrollBar();
+    switch (key) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: setZoom(m_zoom * kZoomStep); return true;
+    case Qt::Key_Minus: setZoom(m_zoom / kZoomStep); return true;
+    case Qt::Key_PageUp: goToPage(m_currentPage - 1); return true;
+    case Qt::Key_PageDown: goToPage(m_currentPage + 1); return true;
+    case Qt::Key_Home: goToPage(0); return true;
+    case Qt::Key_End:
+        if (m_document)
+            goToPage(static_cast<int>(m_document->pages().size()) - 1);
+        return true;
+    case Qt::Key_Up: vertical->triggerAction(QAbstractSlider::SliderSingleStepSub); return true;
+    case Qt::Key_Down: vertical->triggerAction(QAbstractSlider::SliderSingleStepAdd); return true;
+    case Qt::Key_Left: horizontal->triggerAction(QAbstractSlider::SliderSingleStepSub); return true;
+    case Qt::Key_Right: horizontal->triggerAction(QAbstractSlider::SliderSingleStepAdd); return true;
+    default: return false;
+    }
 }
 
 void PreviewWindow::detachAndDispose()

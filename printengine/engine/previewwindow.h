@@ -52,6 +52,7 @@ protected:
 private:
     class BusyScope;
 
+    bool handleKey(int key);
     void buildActions();
     void buildToolBar();
     void buildMenus();

@@ -6,7 +6,6 @@
 
 #include <QCoreApplication>
 
-using Calls = std::vector<std::string>;
 
 namespace {
 

@@ -14,6 +14,8 @@
 
 #include <memory>
 
+using Calls = std::vector<std::string>;
+
 inline QString BinaryFolder() { return QCoreApplication::applicationDirPath(); }
 
 class FakeEngineTest : public ::testing::Test {
