@@ -44,7 +44,7 @@ std::unique_ptr<TDialogHost> OwnHostUnless(TDialogHost *host)
 }
 } // namespace
 
-TForm1::TForm1(TDialogHost *host, QWidget *parent)
+TForm1::TForm1(TDialogHost *host, QWidget *parent, const PrintEngineLoader *printEngine)
     : QMainWindow(parent),
       m_ownHost(OwnHostUnless(host)),
       m_host(host ? host : m_ownHost.get()),
@@ -55,6 +55,7 @@ TForm1::TForm1(TDialogHost *host, QWidget *parent)
 {
     if (auto *qtHost = dynamic_cast<TQtDialogHost *>(m_ownHost.get()))
         qtHost->setOwner(this);
+    CreatePrintEngine(printEngine);
     BuildWindow();
     ConnectHandlers();
     CreateExtras();

@@ -7,12 +7,15 @@
 // Later commands read the settings from these controls and change them only
 // by setting the controls, so that the same handlers and cascades run.
 
+#include "app/workimage.h"
 #include "ui/commandguard.h"
 #include "ui/dialogs.h"
 
 #include <QMainWindow>
 #include <memory>
 
+class PrintEngineLoader;
+class TPrintEngine;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -43,8 +46,11 @@ class TForm1 : public QMainWindow {
 
 public:
     // Dialogs and message boxes go through `host`; without one the window
-    // shows real Qt dialogs.
-    explicit TForm1(TDialogHost *host = nullptr, QWidget *parent = nullptr);
+    // shows real Qt dialogs. `printEngine` is the loader that opened the
+    // engine library at start-up; it must outlive the window. Without one
+    // (or when its load failed) Print and Export PDF only say so.
+    explicit TForm1(TDialogHost *host = nullptr, QWidget *parent = nullptr,
+                    const PrintEngineLoader *printEngine = nullptr);
     ~TForm1() override;
 
     TCommandGuard &Guard() { return m_guard; }
@@ -132,6 +138,13 @@ public:
     TSaveDialog SaveDialog1;
     TFontDialog FontDialog1;
 
+    // --- Print engine and the exports' work image -------------------------
+    TPrintEngine *PrintEngine1 = nullptr; // invisible, external preview window
+    bool PrintEngineLoaded() const { return m_printEngineLoaded; }
+    // The drawing surface behind Image11, kept for the whole run: the brush
+    // the last base bar left in it carries over to the next one.
+    TWorkImage &WorkImage() { return m_workImage; }
+
     // --- Pattern settings handlers ---------------------------------------
     void ScrollBar1Change();
     void ScrollBar2Change();
@@ -198,4 +211,8 @@ private:
     void OnSurfacePainted();
 
     bool m_centred = false;
+
+    void CreatePrintEngine(const PrintEngineLoader *loader);
+    bool m_printEngineLoaded = false;
+    TWorkImage m_workImage;
 };

@@ -1,7 +1,11 @@
-// The program: one application object, one main window, the message loop.
+// The program: one application object, the print engine library, one main
+// window, the message loop.
 
 #include "app/fretcard1.h"
+#include "app/printcommands_startup.h"
+#include "printengine/printengineloader.h"
 #include "render/fontsubstitution.h"
+#include "ui/qtdialoghost.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -17,7 +21,16 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
     InstallFontSubstitutions();
 
-    TForm1 form;
+    // Declared before the window, so released after it: the window's engine
+    // component still closes an open document through the library while it
+    // is destroyed.
+    PrintEngineLoader printEngine;
+    {
+        TQtDialogHost ownerlessHost;
+        LoadPrintEngineAtStartup(printEngine, QCoreApplication::applicationDirPath(), ownerlessHost);
+    }
+
+    TForm1 form(nullptr, nullptr, &printEngine);
     if (qEnvironmentVariableIsSet(kExitAfterFirstPaint)) {
         QObject::connect(&form, &TForm1::SurfacePainted, &application,
                          [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); });

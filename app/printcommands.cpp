@@ -1,0 +1,91 @@
+#include "printcommands.h"
+
+#include "app/basebar.h"
+#include "app/exports.h"
+#include "app/workimage.h"
+#include "printengine/printenginecomponent.h"
+#include "render/errors.h"
+
+namespace {
+// The start-up message stands for every later use of the missing engine.
+const QString kEngineMissing = QStringLiteral("Could not load print engine library!");
+
+void RequireEngine(const TPrintDocument &document)
+{
+    if (!document.EngineAvailable())
+        throw EFretcardError(kEngineMissing);
+}
+
+void PlaceSnapshot(TExportWindow &window, TPrintDocument &document, const QString &snapshot)
+{
+    document.OpenDoc();
+    if (!window.PageOutlineOn())
+        document.SuppressOutline();
+    document.PlacePicture(snapshot, PagePlacement::kPictureLeftCm, PagePlacement::kPictureTopCm,
+                          TPrintEngine::kFreeCorner, TPrintEngine::kFreeCorner);
+}
+} // namespace
+
+void PrintPattern(TExportWindow &window, TWorkImage &workImage, TPrintDocument &document)
+{
+    RequireEngine(document);
+    document.CloseDoc();
+
+    const QString snapshot = window.SnapshotPath();
+    window.WriteSnapshot(snapshot);
+    if (window.BaseOn()) {
+        workImage.LoadFromFile(snapshot);
+        DrawBaseBar(workImage, window.ViewHeight(), window.TextColor());
+        workImage.SaveToFile(snapshot);
+    }
+
+    PlaceSnapshot(window, document, snapshot);
+    const QPoint corner = window.WindowPosition();
+    document.SetPreviewPlacement(corner.x() + PagePlacement::kPreviewOffset,
+                                 corner.y() + PagePlacement::kPreviewOffset,
+                                 PagePlacement::kPreviewWidth, PagePlacement::kPreviewHeight,
+                                 PagePlacement::kPreviewMode);
+    document.ShowPreview();
+}
+
+void ExportPdf(TExportWindow &window, TWorkImage &workImage, TPrintDocument &document)
+{
+    RequireEngine(document);
+
+    const QString snapshot = TakeSnapshotInto(window, workImage);
+    if (window.BaseOn())
+        DrawBaseBar(workImage, window.ViewHeight(), Qt::black);
+
+    const QString chosen = window.AskSaveFileName(kPdfFilter);
+    if (chosen.isEmpty())
+        return;
+    const QString target = ExportTargetName(chosen, kPdfExtension);
+    if (!ConfirmExportTarget(window, target))
+        return;
+
+    workImage.SaveToFile(snapshot);
+    PlaceSnapshot(window, document, snapshot);
+    const bool written = document.WriteDocFile(target);
+    document.CloseDoc();
+    if (!written)
+        FileError::RaiseCannotCreate(target);
+}
+
+bool TEngineDocument::CloseDoc() { return m_engine.CloseDoc(); }
+void TEngineDocument::OpenDoc() { m_engine.OpenDoc(); }
+void TEngineDocument::SuppressOutline() { m_engine.SuppressOutline(); }
+
+void TEngineDocument::PlacePicture(const QString &path, double x1, double y1, double x2, double y2)
+{
+    m_engine.PlacePicture(path, x1, y1, x2, y2);
+}
+
+void TEngineDocument::SetPreviewPlacement(int left, int top, int width, int height, int mode)
+{
+    m_engine.SetPreviewPlacement(left, top, width, height, mode);
+}
+
+void TEngineDocument::ShowPreview() { m_engine.ShowPreview(); }
+
+// The engine answers non-zero when the file was written.
+bool TEngineDocument::WriteDocFile(const QString &path) { return m_engine.WriteDocFile(path) != 0; }

@@ -1,0 +1,171 @@
+// The export file name rule and the safe writing of exported files.
+#include "app/exports.h"
+#include "render/errors.h"
+
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+QByteArray ReadAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QString MessageOfFailedWrite(const QString &path, const QByteArray &content)
+{
+    try {
+        WriteFileSafely(path, [&content](QIODevice *device) { device->write(content); });
+    } catch (const EInOutError &error) {
+        return error.message();
+    }
+    return QString();
+}
+
+// Limits the size of files this process may write, for a disk that fills up
+// part way through a write.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = m_saved;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_savedHandler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_savedHandler)(int) = nullptr;
+};
+} // namespace
+
+TEST(ExportTargetName, ExtensionIsMatchedCaseSensitively)
+{
+    EXPECT_EQ(ExportTargetName("/w/sign", kBmpExtension), "/w/sign.bmp");
+    EXPECT_EQ(ExportTargetName("/w/sign.bmp", kBmpExtension), "/w/sign.bmp");
+    EXPECT_EQ(ExportTargetName("/w/sign.BMP", kBmpExtension), "/w/sign.BMP.bmp");
+    EXPECT_EQ(ExportTargetName("/w/sign.png", kBmpExtension), "/w/sign.png.bmp");
+    EXPECT_EQ(ExportTargetName("/w/sign.bmp.bmp", kBmpExtension), "/w/sign.bmp.bmp");
+    EXPECT_EQ(NameWithoutExtension("/w/sign.bmp", kBmpExtension), "/w/sign");
+    EXPECT_EQ(NameWithoutExtension("/w/sign.BMP", kBmpExtension), "/w/sign.BMP");
+
+    EXPECT_EQ(ExportTargetName("/w/sign", kPdfExtension), "/w/sign.pdf");
+    EXPECT_EQ(ExportTargetName("/w/sign.pdf", kPdfExtension), "/w/sign.pdf");
+    EXPECT_EQ(ExportTargetName("/w/sign.PDF", kPdfExtension), "/w/sign.PDF.pdf");
+    EXPECT_EQ(ExportTargetName("/w/sign.bmp", kPdfExtension), "/w/sign.bmp.pdf");
+    EXPECT_EQ(ExportTargetName(".pdf", kPdfExtension), ".pdf");
+}
+
+TEST(WriteFileSafely, WritesNewFilesAndReplacesOldOnes)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("sign.bmp");
+    WriteFileSafely(path, [](QIODevice *device) { device->write("first"); });
+    EXPECT_EQ(ReadAll(path), "first");
+    WriteFileSafely(path, [](QIODevice *device) { device->write("second"); });
+    EXPECT_EQ(ReadAll(path), "second");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"sign.bmp"});
+}
+
+TEST(WriteFileSafely, UnwritablePlacesReportCannotCreateAndChangeNothing)
+{
+    QTemporaryDir dir;
+    const QString missingFolder = dir.filePath("no/such/folder/sign.bmp");
+    EXPECT_EQ(MessageOfFailedWrite(missingFolder, "x"), "Cannot create file " + missingFolder);
+
+    const QString folder = dir.filePath("sign.bmp");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sign.bmp"));
+    EXPECT_EQ(MessageOfFailedWrite(folder, "x"), "Cannot create file " + folder);
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
+TEST(WriteFileSafely, ReadOnlyFilesAndFoldersReportCannotCreateAndChangeNothing)
+{
+    QTemporaryDir dir;
+    if (geteuid() == 0)
+        GTEST_SKIP() << "file permissions do not bind the superuser";
+    const QString readOnly = dir.filePath("locked.bmp");
+    WriteAll(readOnly, "old content");
+    QFile::setPermissions(readOnly, QFile::ReadOwner);
+    EXPECT_EQ(MessageOfFailedWrite(readOnly, "new"), "Cannot create file " + readOnly);
+    EXPECT_EQ(ReadAll(readOnly), "old content");
+
+    const QString closedFolder = dir.filePath("closed");
+    QDir(dir.path()).mkdir("closed");
+    QFile::setPermissions(closedFolder, QFile::ReadOwner | QFile::ExeOwner);
+    EXPECT_EQ(MessageOfFailedWrite(closedFolder + "/sign.bmp", "x"),
+              "Cannot create file " + closedFolder + "/sign.bmp");
+}
+
+TEST(WriteFileSafely, AFullDiskLeavesTheOldFileByteForByte)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("sign.bmp");
+    const QByteArray old(100, 'o');
+    WriteAll(path, old);
+
+    QString message;
+    {
+        FileSizeLimit limit(4096);
+        message = MessageOfFailedWrite(path, QByteArray(64 * 1024, 'n'));
+    }
+    EXPECT_EQ(message, "Disk full");
+    EXPECT_EQ(ReadAll(path), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"sign.bmp"});
+}
+
+TEST(WriteFileSafely, AWriterThatThrowsLeavesTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("sign.bmp");
+    WriteAll(path, "old");
+    EXPECT_THROW(WriteFileSafely(path,
+                                 [](QIODevice *device) {
+                                     device->write("half");
+                                     throw EFretcardError("stopped");
+                                 }),
+                 EFretcardError);
+    EXPECT_EQ(ReadAll(path), "old");
+}
+
+TEST(SaveBitmapFile, Writes24Bit96DpiBitmapsOfTheImageSize)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("sign.bmp");
+    QImage image(960, 289, QImage::Format_RGB32);
+    image.fill(0xFFA0A0A4);
+    image.setPixel(0, 0, 0xFF000000);
+    image.setPixel(959, 288, 0xFFFF0000);
+    SaveBitmapFile(image, path);
+
+    QImageReader reader(path);
+    EXPECT_EQ(reader.format(), "bmp");
+    const QImage back = reader.read();
+    EXPECT_EQ(back.size(), QSize(960, 289));
+    EXPECT_EQ(back.depth(), 32); // Qt widens 24-bit files on reading
+    EXPECT_EQ(back.dotsPerMeterX(), 3780);
+    EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), image);
+    const QByteArray bytes = ReadAll(path);
+    EXPECT_EQ(quint8(bytes[28]), 24);
+}
