@@ -46,8 +46,12 @@ void DrawBaseBar(TWorkImage &workImage, int viewHeight, const QColor &fill)
     QImage &picture = workImage.Picture();
     const QRect box = BaseBar::Rectangle(workImage.Width(), viewHeight);
     const bool hasInside = box.width() > 2 && box.height() > 2;
+    // The inside starts white, not in the brush the last bar left behind: after
+    // a black bar that brush would paint the inside in the outline's colour,
+    // the flood fill would find no pixel to fill, and a print in red letters
+    // would get a black bar.
     if (hasInside)
-        DrawRectangle(picture, box, workImage.Pen(), workImage.Brush());
+        DrawRectangle(picture, box, workImage.Pen(), QBrush(Qt::white, Qt::SolidPattern));
 
     workImage.SetBrush(QBrush(fill, Qt::SolidPattern));
 

@@ -20,8 +20,8 @@ inline constexpr int kBottomAboveBottom = 5;
 QRect Rectangle(int width, int viewHeight);
 } // namespace BaseBar
 
-// Draws the bar into the work image with the surface's current pen and brush,
-// makes the brush solid in `fill`, and flood-fills the inside up to the black
-// outline. Changes only the work image (and its brush); saving it is up to
+// Draws the bar's outline into the work image with the surface's pen over a
+// white inside, makes the brush solid in `fill`, and flood-fills the inside up
+// to the black outline. Changes only the work image (and its brush); saving it is up to
 // the caller.
 void DrawBaseBar(TWorkImage &workImage, int viewHeight, const QColor &fill);

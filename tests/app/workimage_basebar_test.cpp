@@ -127,6 +127,11 @@ TEST(BaseBar, BrushKeepsTheLastFillForTheNextBar)
     DrawBaseBar(work, 100, Qt::black);
     EXPECT_EQ(PixelsNotEqual(work.Picture(), bar, kBlack), 0);
     EXPECT_EQ(work.Brush().color(), QColor(Qt::black));
+
+    // A red bar after a black one (a print after an export) is red inside.
+    work.Picture() = SamplePattern(300, 100);
+    DrawBaseBar(work, 100, Qt::red);
+    EXPECT_EQ(PixelsNotEqual(work.Picture(), bar.adjusted(1, 1, -1, -1), kRed), 0);
 }
 
 TEST(BaseBar, UsesTheViewHeightForTheRowsAndThePictureWidthForTheColumns)
