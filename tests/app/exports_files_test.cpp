@@ -1,6 +1,7 @@
 // The export file name rule and the safe writing of exported files.
 #include "app/exports.h"
 #include "render/errors.h"
+#include "unprivilegedscope.h"
 
 #include <QFile>
 #include <QImage>
@@ -103,19 +104,30 @@ TEST(WriteFileSafely, UnwritablePlacesReportCannotCreateAndChangeNothing)
 TEST(WriteFileSafely, ReadOnlyFilesAndFoldersReportCannotCreateAndChangeNothing)
 {
     QTemporaryDir dir;
-    if (geteuid() == 0)
-        GTEST_SKIP() << "file permissions do not bind the superuser";
     const QString readOnly = dir.filePath("locked.bmp");
     WriteAll(readOnly, "old content");
-    QFile::setPermissions(readOnly, QFile::ReadOwner);
-    EXPECT_EQ(MessageOfFailedWrite(readOnly, "new"), "Cannot create file " + readOnly);
-    EXPECT_EQ(ReadAll(readOnly), "old content");
-
+    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadOther);
     const QString closedFolder = dir.filePath("closed");
     QDir(dir.path()).mkdir("closed");
-    QFile::setPermissions(closedFolder, QFile::ReadOwner | QFile::ExeOwner);
-    EXPECT_EQ(MessageOfFailedWrite(closedFolder + "/sign.bmp", "x"),
-              "Cannot create file " + closedFolder + "/sign.bmp");
+    QFile::setPermissions(closedFolder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
+                                            | QFile::ExeOther);
+    // The outer folder stays open to everyone, so only the file's and the
+    // inner folder's own modes stand in the way.
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                          | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
+
+    QString lockedMessage;
+    QString folderMessage;
+    {
+        UnprivilegedScope unprivileged;
+        ASSERT_TRUE(unprivileged.Active());
+        lockedMessage = MessageOfFailedWrite(readOnly, "new");
+        folderMessage = MessageOfFailedWrite(closedFolder + "/sign.bmp", "x");
+    }
+    EXPECT_EQ(lockedMessage, "Cannot create file " + readOnly);
+    EXPECT_EQ(ReadAll(readOnly), "old content");
+    EXPECT_EQ(folderMessage, "Cannot create file " + closedFolder + "/sign.bmp");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"locked.bmp"});
 }
 
 TEST(WriteFileSafely, AFullDiskLeavesTheOldFileByteForByte)

@@ -1,7 +1,7 @@
 // Saving and opening pattern files: bytes on disk, errors, and the order in
 // which an opened file reaches the window's controls.
 #include "app/patternfile.h"
-#include "patternfile_unprivileged.h"
+#include "unprivilegedscope.h"
 #include "render/errors.h"
 
 #include <QBuffer>

@@ -4,7 +4,7 @@
 #include "app/fretcard1.h"
 #include "app/patternsettings.h"
 #include "app/programfolders.h"
-#include "patternfile_unprivileged.h"
+#include "unprivilegedscope.h"
 #include "render/shapecontrol.h"
 #include "support/scripteddialoghost.h"
 #include "ui/panel.h"
