@@ -4,6 +4,7 @@
 #include "app/workimage.h"
 #include "exports_fakewindow.h"
 #include "render/errors.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,12 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QImage Load(const QString &path)
 {
     return QImage(path, "bmp").convertToFormat(QImage::Format_RGB32);
@@ -63,7 +58,7 @@ TEST_F(ExportBitmapTest, WithBaseOffTheFileIsTheSnapshotPixelForPixel)
     const QImage exported = Load(target.filePath("sign.bmp"));
     EXPECT_EQ(exported, window.pattern);
     EXPECT_EQ(exported, Load(Snapshot()));
-    EXPECT_EQ(ReadAll(target.filePath("sign.bmp")), ReadAll(Snapshot()));
+    EXPECT_EQ(FileBytes(target.filePath("sign.bmp")), FileBytes(Snapshot()));
 }
 
 TEST_F(ExportBitmapTest, WithBaseOnTheBarIsBlackAndEverythingElseIsTheSnapshot)
@@ -108,7 +103,7 @@ TEST_F(ExportBitmapTest, AnExistingFileIsReplacedOnlyAfterYes)
     window.fileNames = {target.filePath("sign.bmp")};
     window.overwriteAnswers = {TOverwriteAnswer::No};
     ExportBitmap(window, workImage);
-    EXPECT_EQ(ReadAll(existing), "an older pattern");
+    EXPECT_EQ(FileBytes(existing), "an older pattern");
     EXPECT_EQ(window.caption, initialCaption);
     EXPECT_EQ(log, (QStringList{"snapshot", "save dialog", "question Overwrite File?",
                                 "message File not saved!"}));
@@ -118,7 +113,7 @@ TEST_F(ExportBitmapTest, AnExistingFileIsReplacedOnlyAfterYes)
     window.fileNames = {target.filePath("sign")};
     window.overwriteAnswers = {TOverwriteAnswer::Closed};
     ExportBitmap(window, workImage);
-    EXPECT_EQ(ReadAll(existing), "an older pattern");
+    EXPECT_EQ(FileBytes(existing), "an older pattern");
     EXPECT_EQ(window.caption, initialCaption);
     EXPECT_EQ(log, (QStringList{"snapshot", "save dialog", "question Overwrite File?"}));
 
@@ -171,5 +166,5 @@ TEST_F(ExportBitmapTest, OtherProgramsReadTheFileAs24Bit96DpiOfTheViewSize)
     const QString described = QString::fromUtf8(process.readAllStandardOutput());
     // BMP3: the plain Windows 3 header; resolution in pixels per inch.
     EXPECT_TRUE(described.startsWith("BMP3 960 289 96")) << described.toStdString();
-    EXPECT_EQ(quint8(ReadAll(target.filePath("sign.bmp")).at(28)), 24) << "bits per pixel";
+    EXPECT_EQ(quint8(FileBytes(target.filePath("sign.bmp")).at(28)), 24) << "bits per pixel";
 }

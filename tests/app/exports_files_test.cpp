@@ -2,6 +2,7 @@
 #include "app/exports.h"
 #include "render/errors.h"
 #include "unprivilegedscope.h"
+#include "support/testfiles.h"
 
 #include <QFile>
 #include <QImage>
@@ -14,18 +15,7 @@
 #include <unistd.h>
 
 namespace {
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
-void WriteAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QString MessageOfFailedWrite(const QString &path, const QByteArray &content)
 {
@@ -83,9 +73,9 @@ TEST(WriteFileSafely, WritesNewFilesAndReplacesOldOnes)
     QTemporaryDir dir;
     const QString path = dir.filePath("sign.bmp");
     WriteFileSafely(path, [](QIODevice *device) { device->write("first"); });
-    EXPECT_EQ(ReadAll(path), "first");
+    EXPECT_EQ(FileBytes(path), "first");
     WriteFileSafely(path, [](QIODevice *device) { device->write("second"); });
-    EXPECT_EQ(ReadAll(path), "second");
+    EXPECT_EQ(FileBytes(path), "second");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"sign.bmp"});
 }
 
@@ -105,7 +95,7 @@ TEST(WriteFileSafely, ReadOnlyFilesAndFoldersReportCannotCreateAndChangeNothing)
 {
     QTemporaryDir dir;
     const QString readOnly = dir.filePath("locked.bmp");
-    WriteAll(readOnly, "old content");
+    WriteBytes(readOnly, "old content");
     QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadOther);
     const QString closedFolder = dir.filePath("closed");
     QDir(dir.path()).mkdir("closed");
@@ -125,7 +115,7 @@ TEST(WriteFileSafely, ReadOnlyFilesAndFoldersReportCannotCreateAndChangeNothing)
         folderMessage = MessageOfFailedWrite(closedFolder + "/sign.bmp", "x");
     }
     EXPECT_EQ(lockedMessage, "Cannot create file " + readOnly);
-    EXPECT_EQ(ReadAll(readOnly), "old content");
+    EXPECT_EQ(FileBytes(readOnly), "old content");
     EXPECT_EQ(folderMessage, "Cannot create file " + closedFolder + "/sign.bmp");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"locked.bmp"});
 }
@@ -135,7 +125,7 @@ TEST(WriteFileSafely, AFullDiskLeavesTheOldFileByteForByte)
     QTemporaryDir dir;
     const QString path = dir.filePath("sign.bmp");
     const QByteArray old(100, 'o');
-    WriteAll(path, old);
+    WriteBytes(path, old);
 
     QString message;
     {
@@ -143,7 +133,7 @@ TEST(WriteFileSafely, AFullDiskLeavesTheOldFileByteForByte)
         message = MessageOfFailedWrite(path, QByteArray(64 * 1024, 'n'));
     }
     EXPECT_EQ(message, "Disk full");
-    EXPECT_EQ(ReadAll(path), old);
+    EXPECT_EQ(FileBytes(path), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"sign.bmp"});
 }
 
@@ -151,14 +141,14 @@ TEST(WriteFileSafely, AWriterThatThrowsLeavesTheOldFile)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("sign.bmp");
-    WriteAll(path, "old");
+    WriteBytes(path, "old");
     EXPECT_THROW(WriteFileSafely(path,
                                  [](QIODevice *device) {
                                      device->write("half");
                                      throw EFretcardError("stopped");
                                  }),
                  EFretcardError);
-    EXPECT_EQ(ReadAll(path), "old");
+    EXPECT_EQ(FileBytes(path), "old");
 }
 
 TEST(SaveBitmapFile, Writes24Bit96DpiBitmapsOfTheImageSize)
@@ -178,6 +168,6 @@ TEST(SaveBitmapFile, Writes24Bit96DpiBitmapsOfTheImageSize)
     EXPECT_EQ(back.depth(), 32); // Qt widens 24-bit files on reading
     EXPECT_EQ(back.dotsPerMeterX(), 3780);
     EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), image);
-    const QByteArray bytes = ReadAll(path);
+    const QByteArray bytes = FileBytes(path);
     EXPECT_EQ(quint8(bytes[28]), 24);
 }

@@ -3,6 +3,7 @@
 #include "app/patternfile.h"
 #include "unprivilegedscope.h"
 #include "render/errors.h"
+#include "support/testfiles.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -27,20 +28,7 @@ QByteArray Written(const PatternSettings &settings)
     return buffer.data();
 }
 
-void WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
-QByteArray FileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return file.readAll();
-}
 
 PatternFileValues ValuesOf(const QByteArray &bytes)
 {

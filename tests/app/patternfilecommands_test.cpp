@@ -9,6 +9,7 @@
 #include "support/scripteddialoghost.h"
 #include "ui/panel.h"
 #include "ui/scrollbar.h"
+#include "support/testfiles.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -31,20 +32,7 @@ const QString kTitle = QStringLiteral("Kerfhaven Fretcard Printer");
 const QByteArray kInitialFileBytes =
     "80\r\n960\r\n144\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n1\r\n0\r\nFretcard Gothic\r\nScroll Saw\r\n";
 
-void WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
-QByteArray FileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return file.readAll();
-}
 
 QString OnOff(bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); }
 
