@@ -2,6 +2,9 @@
 // Pieces shared by the export commands (bitmap, PDF, print): the file name
 // rule, the snapshot's place and the safe writing of a user's file.
 
+#include "app/filenames.h"
+#include "render/safefile.h"
+
 #include <QColor>
 #include <QPoint>
 #include <QString>
@@ -18,22 +21,6 @@ inline const QString kBmpFilter = QStringLiteral("BMP file|*.bmp");
 inline const QString kPdfFilter = QStringLiteral("PDF file|*.pdf");
 inline const QString kOverwriteQuestion = QStringLiteral("Overwrite File?");
 inline const QString kFileNotSaved = QStringLiteral("File not saved!");
-
-// The chosen name without `extension` when it ends in exactly that text; the
-// comparison is case-sensitive, so "sign.BMP" keeps its ending.
-QString NameWithoutExtension(const QString &chosen, const QString &extension);
-
-// The file an export writes: the chosen name without its matching
-// extension, followed by the extension ("sign" and "sign.bmp" both give
-// "sign.bmp", "sign.BMP" gives "sign.BMP.bmp").
-QString ExportTargetName(const QString &chosen, const QString &extension);
-
-// Writes `path` through QSaveFile: `writeContent` fills the device, and only
-// a complete write replaces the file, so any failure leaves an existing file
-// byte for byte as it was. Throws EInOutError: "Cannot create file <path>"
-// when the file cannot be opened or replaced, the run-time message of the
-// failure ("Disk full", ...) when writing fails.
-void WriteFileSafely(const QString &path, const std::function<void(QIODevice *)> &writeContent);
 
 // `image` as a 24-bit, 96 DPI bitmap file at `path`, written safely.
 void SaveBitmapFile(const QImage &image, const QString &path);
@@ -90,3 +77,8 @@ QString TakeSnapshotInto(TExportWindow &window, TWorkImage &workImage);
 // No shows "File not saved!"; a question closed without an answer says
 // nothing and writes nothing.
 bool ConfirmExportTarget(TExportWindow &window, const QString &target);
+
+// Asks for the file name with `filter`, applies the extension rule and the
+// overwrite question: the file to write, or empty when the user cancelled or
+// declined.
+QString ChooseExportTarget(TExportWindow &window, const QString &filter, const QString &extension);

@@ -1,14 +1,15 @@
 #include "app/patternfile.h"
 
+#include "app/filenames.h"
 #include "app/patternformat.h"
 #include "app/textcodec.h"
 #include "render/errors.h"
+#include "render/safefile.h"
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 
@@ -139,10 +140,7 @@ void RejectDirectory(const QString &path)
 
 QString PatternTargetFileName(const QString &chosenFileName)
 {
-    const QString extension = QString::fromLatin1(PatternFile::kExtension);
-    if (chosenFileName.endsWith(extension, Qt::CaseSensitive))
-        return chosenFileName;
-    return chosenFileName + extension;
+    return TargetFileName(chosenFileName, QString::fromLatin1(PatternFile::kExtension));
 }
 
 QString OverwriteQuestion(const QString &targetPath)
@@ -168,16 +166,8 @@ void WritePatternFile(QIODevice *device, const PatternSettings &settings)
 void SavePatternFile(const QString &path, const PatternSettings &settings)
 {
     RejectDirectory(path);
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        FileError::RaiseFromDevice(file, errno);
-    // On an exception the QSaveFile goes away uncommitted, which discards
-    // the half-written copy and leaves the old file alone.
-    WritePatternFile(&file, settings);
-    errno = 0;
-    if (!file.commit())
-        FileError::RaiseFromDevice(file, errno);
+    WriteFileSafely(path, [&settings](QIODevice *device) { WritePatternFile(device, settings); },
+                    TOpenFailure::RunTimeError);
 }
 
 PatternFileValues ReadPatternFile(QIODevice *device)

@@ -56,11 +56,8 @@ void ExportPdf(TExportWindow &window, TWorkImage &workImage, TPrintDocument &doc
     if (window.BaseOn())
         DrawBaseBar(workImage, window.ViewHeight(), Qt::black);
 
-    const QString chosen = window.AskSaveFileName(kPdfFilter);
-    if (chosen.isEmpty())
-        return;
-    const QString target = ExportTargetName(chosen, kPdfExtension);
-    if (!ConfirmExportTarget(window, target))
+    const QString target = ChooseExportTarget(window, kPdfFilter, kPdfExtension);
+    if (target.isEmpty())
         return;
 
     workImage.SaveToFile(snapshot);

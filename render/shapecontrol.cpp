@@ -3,13 +3,12 @@
 #include "bmpfile.h"
 #include "canvas.h"
 #include "errors.h"
+#include "safefile.h"
 #include "shapedraw.h"
 
 #include <QLinearGradient>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QSaveFile>
-#include <cerrno>
 
 // --- TWindowlessControl -----------------------------------------------------
 
@@ -285,11 +284,5 @@ void TBaseShape::SaveToBitmapFile(const QString &fileName)
         QPainter painter(&snapshot);
         RenderTo(painter);
     }
-    QSaveFile file(fileName);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        FileError::RaiseCannotCreate(fileName);
-    WriteBmp(snapshot, &file);
-    if (file.error() != QFileDevice::NoError || !file.commit())
-        FileError::RaiseFromDevice(file, errno);
+    WriteFileSafely(fileName, [&snapshot](QIODevice *device) { WriteBmp(snapshot, device); });
 }

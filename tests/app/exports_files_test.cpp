@@ -51,21 +51,21 @@ private:
 };
 } // namespace
 
-TEST(ExportTargetName, ExtensionIsMatchedCaseSensitively)
+TEST(TargetFileName, ExtensionIsMatchedCaseSensitively)
 {
-    EXPECT_EQ(ExportTargetName("/w/sign", kBmpExtension), "/w/sign.bmp");
-    EXPECT_EQ(ExportTargetName("/w/sign.bmp", kBmpExtension), "/w/sign.bmp");
-    EXPECT_EQ(ExportTargetName("/w/sign.BMP", kBmpExtension), "/w/sign.BMP.bmp");
-    EXPECT_EQ(ExportTargetName("/w/sign.png", kBmpExtension), "/w/sign.png.bmp");
-    EXPECT_EQ(ExportTargetName("/w/sign.bmp.bmp", kBmpExtension), "/w/sign.bmp.bmp");
+    EXPECT_EQ(TargetFileName("/w/sign", kBmpExtension), "/w/sign.bmp");
+    EXPECT_EQ(TargetFileName("/w/sign.bmp", kBmpExtension), "/w/sign.bmp");
+    EXPECT_EQ(TargetFileName("/w/sign.BMP", kBmpExtension), "/w/sign.BMP.bmp");
+    EXPECT_EQ(TargetFileName("/w/sign.png", kBmpExtension), "/w/sign.png.bmp");
+    EXPECT_EQ(TargetFileName("/w/sign.bmp.bmp", kBmpExtension), "/w/sign.bmp.bmp");
     EXPECT_EQ(NameWithoutExtension("/w/sign.bmp", kBmpExtension), "/w/sign");
     EXPECT_EQ(NameWithoutExtension("/w/sign.BMP", kBmpExtension), "/w/sign.BMP");
 
-    EXPECT_EQ(ExportTargetName("/w/sign", kPdfExtension), "/w/sign.pdf");
-    EXPECT_EQ(ExportTargetName("/w/sign.pdf", kPdfExtension), "/w/sign.pdf");
-    EXPECT_EQ(ExportTargetName("/w/sign.PDF", kPdfExtension), "/w/sign.PDF.pdf");
-    EXPECT_EQ(ExportTargetName("/w/sign.bmp", kPdfExtension), "/w/sign.bmp.pdf");
-    EXPECT_EQ(ExportTargetName(".pdf", kPdfExtension), ".pdf");
+    EXPECT_EQ(TargetFileName("/w/sign", kPdfExtension), "/w/sign.pdf");
+    EXPECT_EQ(TargetFileName("/w/sign.pdf", kPdfExtension), "/w/sign.pdf");
+    EXPECT_EQ(TargetFileName("/w/sign.PDF", kPdfExtension), "/w/sign.PDF.pdf");
+    EXPECT_EQ(TargetFileName("/w/sign.bmp", kPdfExtension), "/w/sign.bmp.pdf");
+    EXPECT_EQ(TargetFileName(".pdf", kPdfExtension), ".pdf");
 }
 
 TEST(WriteFileSafely, WritesNewFilesAndReplacesOldOnes)

@@ -1,0 +1,96 @@
+#include "safefile.h"
+
+#include "errors.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+
+namespace {
+// QSaveFile passes a short write (a disk that fills up, a file size limit)
+// back as a smaller count without setting an error, and would then commit a
+// truncated file. Every write goes through this device, which turns a short
+// write into a failure and keeps the system's reason for it.
+class CompleteWritesOnly : public QIODevice {
+public:
+    explicit CompleteWritesOnly(QFileDevice &target) : m_target(target)
+    {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+    bool Failed() const { return m_failed; }
+    int FailureErrno() const { return m_errno; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        if (m_failed)
+            return -1;
+        errno = 0;
+        const qint64 written = m_target.write(data, length);
+        if (written == length)
+            return written;
+        m_failed = true;
+        m_errno = errno;
+        return -1;
+    }
+
+private:
+    QFileDevice &m_target;
+    bool m_failed = false;
+    int m_errno = 0;
+};
+
+// QSaveFile replaces a file by renaming over it, which would also replace a
+// file the user may not write to (read-only, or a folder in its place). Such
+// a target must fail the way opening it for writing fails.
+bool ExistingTargetRefusesWriting(const QString &path)
+{
+    const QFileInfo target(path);
+    if (!target.exists())
+        return false;
+    return target.isDir() || !target.isWritable();
+}
+} // namespace
+
+void WriteFileSafely(const QString &path, const std::function<void(QIODevice *)> &writeContent,
+                     TOpenFailure openFailure)
+{
+    const auto refuse = [&](const QFileDevice &file, int osErrno) {
+        if (openFailure == TOpenFailure::CannotCreate)
+            FileError::RaiseCannotCreate(path);
+        if (osErrno == 0)
+            FileError::Raise(FileError::AccessDenied);
+        FileError::RaiseFromDevice(file, osErrno);
+    };
+
+    // Unbuffered, so that every short write shows at the write that made it.
+    QSaveFile file(path);
+    if (ExistingTargetRefusesWriting(path))
+        refuse(file, 0);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        refuse(file, errno);
+
+    CompleteWritesOnly checked(file);
+    try {
+        writeContent(&checked);
+    } catch (...) {
+        // A writer that gave up because the disk refused gets the disk's reason.
+        if (!checked.Failed())
+            throw;
+    }
+    if (checked.Failed()) {
+        file.cancelWriting();
+        FileError::RaiseFromDevice(file, checked.FailureErrno());
+    }
+    errno = 0;
+    if (!file.commit()) {
+        const int commitErrno = errno;
+        if (file.error() == QFileDevice::RenameError)
+            refuse(file, commitErrno);
+        FileError::RaiseFromDevice(file, commitErrno);
+    }
+}
+
