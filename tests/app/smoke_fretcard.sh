@@ -8,30 +8,13 @@
 # grey window surface begins exactly 623 rows above the window's bottom edge,
 # right below the menu bar.
 set -euo pipefail
+source "$(dirname "$0")/smoke_common.sh"
 
-program=$1
-caption='Kerfhaven Fretcard Printer V1.7'
 client_width=1008
-client_height=623
 grey='srgb(128,128,128)'
-work=$(mktemp -d)
-export QT_QPA_PLATFORM=xcb
 
-"$program" &
-pid=$!
-cleanup() {
-    kill "$pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "smoke: $*" >&2
-    exit 1
-}
-
-window=$(timeout 30 xdotool search --sync --onlyvisible --name "^${caption}\$" | head -n 1) ||
-    fail "no window captioned '$caption'"
+start_program "$1"
+window=$(wait_for_window "$main_caption") || fail "no window captioned '$main_caption'"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$WIDTH" -eq "$client_width" ] || fail "window is $WIDTH wide, expected $client_width"
 [ "$HEIGHT" -gt "$client_height" ] || fail "window is only $HEIGHT high"
@@ -47,15 +30,5 @@ done
 [ "$(pixel 1006 $((HEIGHT - 2)))" = "$grey" ] || fail "no grey surface at the bottom right"
 [ "$(pixel 1 $((top - 1)))" != "$grey" ] || fail "client area starts above row $top: it is taller than $client_height"
 
-# Exit: button 3,3 of the command panel at (536, 400) in the client area.
-xdotool mousemove --window "$window" $((536 + 238 + 37)) $((top + 400 + 136 + 12)) click 1
-for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.2
-done
-if kill -0 "$pid" 2>/dev/null; then
-    fail "the program did not end after Exit"
-fi
-wait "$pid" || fail "the program ended with status $?"
-trap 'rm -rf "$work"' EXIT
+exit_through_button "$window"
 echo "smoke: window $WIDTH x $HEIGHT, client $client_width x $client_height below a $top px menu; Exit closed it"

@@ -1,0 +1,40 @@
+# Shared steps of the smoke tests: start the program on the X server that
+# xvfb-run provides, find windows by caption, leave through Exit.
+# Sourced by the smoke scripts; they set `program` first.
+
+export QT_QPA_PLATFORM=xcb
+main_caption='Kerfhaven Fretcard Printer V1.7'
+client_height=623
+work=$(mktemp -d)
+
+fail() {
+    echo "smoke: $*" >&2
+    exit 1
+}
+
+start_program() {
+    "$1" &
+    pid=$!
+    trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+}
+
+# Prints the id of the first visible window whose caption is exactly $1.
+wait_for_window() {
+    timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
+}
+
+# Clicks Exit (button 3,3 of the command panel at (536, 400) in the client
+# area) in window $1 and checks that the program ends cleanly.
+exit_through_button() {
+    local window=$1
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    local top=$((HEIGHT - client_height))
+    xdotool mousemove --window "$window" $((536 + 238 + 37)) $((top + 400 + 136 + 12)) click 1
+    for _ in $(seq 50); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.2
+    done
+    kill -0 "$pid" 2>/dev/null && fail "the program did not end after Exit"
+    wait "$pid" || fail "the program ended with status $?"
+    trap 'rm -rf "$work"' EXIT
+}
