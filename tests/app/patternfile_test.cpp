@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -272,14 +273,8 @@ TEST_F(PatternFileOnDisk, UnreadableFileIsAccessDenied)
 
 TEST_F(PatternFileOnDisk, ReadOnlyFolderIsAccessDeniedAndKeepsTheOldFile)
 {
-    const QString folder = PathOf("readonly");
-    ASSERT_TRUE(QDir().mkpath(folder));
-    const QString path = folder + "/sign.frcd";
-    WriteBytes(path, "old contents\r\n");
-    const auto everyoneReads = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
-    QFile::setPermissions(dir.path(), everyoneReads | QFile::WriteOwner);
-    QFile::setPermissions(path, everyoneReads | QFile::WriteOther);
-    QFile::setPermissions(folder, everyoneReads);
+    const QString path = ReadOnlyFolderWithWritableFile(dir.path(), "old contents\r\n");
+    const QString folder = QFileInfo(path).path();
     {
         UnprivilegedScope unprivileged;
         ASSERT_TRUE(unprivileged.Active());

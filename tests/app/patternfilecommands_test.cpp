@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -255,14 +256,8 @@ TEST_F(PatternFileCommandsTest, AnExistingFileIsReplacedOnlyAfterAnExplicitYes)
 
 TEST_F(PatternFileCommandsTest, SaveFailuresShowTheErrorBoxAndKeepTheOldFile)
 {
-    const QString folder = PathOf("readonly");
-    ASSERT_TRUE(QDir().mkpath(folder));
-    const QString path = folder + "/sign.frcd";
-    WriteBytes(path, "old contents\r\n");
-    const auto everyoneReads = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
-    QFile::setPermissions(dir.path(), everyoneReads | QFile::WriteOwner);
-    QFile::setPermissions(path, everyoneReads | QFile::WriteOther);
-    QFile::setPermissions(folder, everyoneReads);
+    const QString path = ReadOnlyFolderWithWritableFile(dir.path(), "old contents\r\n");
+    const QString folder = QFileInfo(path).path();
     const QStringList before = WindowState(form);
     {
         UnprivilegedScope unprivileged;
