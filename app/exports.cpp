@@ -3,8 +3,8 @@
 #include "app/basebar.h"
 #include "app/workimage.h"
 #include "render/bmpfile.h"
-#include "render/errors.h"
-#include "render/safefile.h"
+#include "core/errors.h"
+#include "core/safefile.h"
 #include "ui/dialogs.h"
 
 #include <QDir>

@@ -2,8 +2,8 @@
 // Pieces shared by the export commands (bitmap, PDF, print): the file name
 // rule, the snapshot's place and the safe writing of a user's file.
 
-#include "app/filenames.h"
-#include "render/safefile.h"
+#include "core/filenames.h"
+#include "core/safefile.h"
 
 #include <QColor>
 #include <QPoint>

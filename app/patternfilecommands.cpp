@@ -4,7 +4,7 @@
 
 #include "app/fretcard1.h"
 
-#include "app/patternfile.h"
+#include "patternfile/patternfile.h"
 #include "app/programfolders.h"
 #include "render/shapecontrol.h"
 #include "ui/messagebox.h"

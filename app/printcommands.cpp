@@ -4,7 +4,7 @@
 #include "app/exports.h"
 #include "app/workimage.h"
 #include "printengine/printenginecomponent.h"
-#include "render/errors.h"
+#include "core/errors.h"
 
 namespace {
 // The start-up message stands for every later use of the missing engine.

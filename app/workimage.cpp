@@ -2,7 +2,7 @@
 
 #include "app/exports.h"
 #include "render/bmpfile.h"
-#include "render/errors.h"
+#include "core/errors.h"
 
 #include <QFile>
 #include <QImageReader>

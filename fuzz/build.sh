@@ -10,6 +10,6 @@ cxx="${CXX_FUZZ:-clang++}"
 "$cxx" -std=c++20 -g -O1 -fno-omit-frame-pointer \
   -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
   -I"$root" \
-  "$root/fuzz/patternfile_fuzz.cpp" "$root/app/patternformat.cpp" "$root/app/textcodec.cpp" \
+  "$root/fuzz/patternfile_fuzz.cpp" "$root/patternfile/patternformat.cpp" "$root/patternfile/textcodec.cpp" \
   -o "$out/patternfile_fuzz"
 echo "$out/patternfile_fuzz"

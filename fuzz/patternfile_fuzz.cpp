@@ -4,8 +4,8 @@
 // other: whatever a file reads as, writing those values and reading them
 // back gives the same values, and text lines decode and re-encode without
 // change.
-#include "app/patternformat.h"
-#include "app/textcodec.h"
+#include "patternfile/patternformat.h"
+#include "patternfile/textcodec.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -3,7 +3,7 @@
 // open when it had to be closed, or the other way round (and the kinds the
 // engine interface reserves for values, templates and object handles).
 
-#include "render/errors.h"
+#include "core/errors.h"
 
 #include <cstdint>
 

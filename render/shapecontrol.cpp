@@ -2,8 +2,8 @@
 
 #include "bmpfile.h"
 #include "canvas.h"
-#include "errors.h"
-#include "safefile.h"
+#include "core/errors.h"
+#include "core/safefile.h"
 #include "shapedraw.h"
 
 #include <QLinearGradient>

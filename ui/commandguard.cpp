@@ -1,6 +1,6 @@
 #include "ui/commandguard.h"
 
-#include "render/errors.h"
+#include "core/errors.h"
 #include "ui/messagebox.h"
 
 #include <QtGlobal>

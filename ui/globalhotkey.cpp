@@ -1,6 +1,6 @@
 #include "globalhotkey.h"
 
-#include "render/errors.h"
+#include "core/errors.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -2,7 +2,7 @@
 // Starts another program without waiting for it, the way the Font Viewer
 // button starts the font viewer beside the program.
 
-#include "render/errors.h"
+#include "core/errors.h"
 
 #include <QObject>
 #include <QString>

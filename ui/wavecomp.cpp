@@ -1,6 +1,6 @@
 #include "wavecomp.h"
 
-#include "render/errors.h"
+#include "core/errors.h"
 
 #include <QAudioSink>
 #include <QFile>

@@ -1,7 +1,7 @@
 // Opening a pattern file must feel instant, and a damaged file with a huge
 // line must not freeze the window: reading is linear and bounded in memory.
-#include "app/patternformat.h"
-#include "app/textcodec.h"
+#include "patternfile/patternformat.h"
+#include "patternfile/textcodec.h"
 
 #include <benchmark/benchmark.h>
 

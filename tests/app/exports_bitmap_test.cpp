@@ -3,7 +3,7 @@
 #include "app/exports.h"
 #include "app/workimage.h"
 #include "exports_fakewindow.h"
-#include "render/errors.h"
+#include "core/errors.h"
 #include "support/testfiles.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // The export file name rule and the safe writing of exported files.
 #include "app/exports.h"
-#include "render/errors.h"
-#include "unprivilegedscope.h"
+#include "core/errors.h"
+#include "support/unprivilegedscope.h"
 #include "support/testfiles.h"
 
 #include <QFile>

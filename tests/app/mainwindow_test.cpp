@@ -1,6 +1,6 @@
 #include "app/fretcard1.h"
 
-#include "render/errors.h"
+#include "core/errors.h"
 #include "render/shapecontrol.h"
 #include "support/scripteddialoghost.h"
 #include "ui/panel.h"

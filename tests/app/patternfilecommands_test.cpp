@@ -2,9 +2,9 @@
 // what the dialogs and questions are asked, the bytes on disk, and what an
 // opened file does to the controls, the status strip and the preview.
 #include "app/fretcard1.h"
-#include "app/patternsettings.h"
+#include "patternfile/patternsettings.h"
 #include "app/programfolders.h"
-#include "unprivilegedscope.h"
+#include "support/unprivilegedscope.h"
 #include "render/shapecontrol.h"
 #include "support/scripteddialoghost.h"
 #include "ui/panel.h"

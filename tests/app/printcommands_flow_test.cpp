@@ -3,7 +3,7 @@
 #include "app/printcommands.h"
 #include "app/workimage.h"
 #include "exports_fakewindow.h"
-#include "render/errors.h"
+#include "core/errors.h"
 
 #include <QDir>
 #include <QFile>

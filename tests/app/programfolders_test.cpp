@@ -1,6 +1,6 @@
 // The one rule for the snapshot's folder and the file dialogs' start.
 #include "app/programfolders.h"
-#include "unprivilegedscope.h"
+#include "support/unprivilegedscope.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 // of a known pattern.
 #include "app/basebar.h"
 #include "app/workimage.h"
-#include "render/errors.h"
+#include "core/errors.h"
 
 #include <QBuffer>
 #include <QImage>

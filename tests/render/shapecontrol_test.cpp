@@ -2,7 +2,7 @@
 
 #include "render/bmpfile.h"
 #include "render/canvas.h"
-#include "render/errors.h"
+#include "core/errors.h"
 
 #include <QBuffer>
 #include <QFile>

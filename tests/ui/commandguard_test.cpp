@@ -1,7 +1,7 @@
 #include "ui/commandguard.h"
 #include "ui/messagebox.h"
 
-#include "render/errors.h"
+#include "core/errors.h"
 #include "support/scripteddialoghost.h"
 
 #include <QPushButton>

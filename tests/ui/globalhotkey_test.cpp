@@ -1,6 +1,6 @@
 #include "ui/globalhotkey.h"
 
-#include "render/errors.h"
+#include "core/errors.h"
 #include "tests/ui/extras_keyboard.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "ui/wavecomp.h"
 
-#include "render/errors.h"
+#include "core/errors.h"
 
 #include <QMediaDevices>
 #include <QtEndian>

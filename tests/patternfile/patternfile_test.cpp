@@ -1,8 +1,8 @@
 // Saving and opening pattern files: bytes on disk, errors, and the order in
 // which an opened file reaches the window's controls.
-#include "app/patternfile.h"
-#include "unprivilegedscope.h"
-#include "render/errors.h"
+#include "patternfile/patternfile.h"
+#include "support/unprivilegedscope.h"
+#include "core/errors.h"
 #include "support/testfiles.h"
 
 #include <QBuffer>

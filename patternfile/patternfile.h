@@ -20,7 +20,7 @@
 //   2. OpenPatternFile(chosen file, controls): reads all thirteen values
 //      first, and only then sets the controls in the window's order.
 
-#include "app/patternsettings.h"
+#include "patternfile/patternsettings.h"
 
 #include <QString>
 

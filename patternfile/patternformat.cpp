@@ -1,4 +1,4 @@
-#include "app/patternformat.h"
+#include "patternfile/patternformat.h"
 
 #include <limits>
 

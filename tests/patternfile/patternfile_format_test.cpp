@@ -1,5 +1,5 @@
 // The byte-level reader and writer of pattern files.
-#include "app/patternformat.h"
+#include "patternfile/patternformat.h"
 
 #include <gtest/gtest.h>
 

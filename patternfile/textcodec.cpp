@@ -1,4 +1,4 @@
-#include "app/textcodec.h"
+#include "patternfile/textcodec.h"
 
 #include <array>
 #include <cstdint>

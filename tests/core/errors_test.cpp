@@ -1,4 +1,4 @@
-#include "render/errors.h"
+#include "core/errors.h"
 
 #include <QFile>
 #include <QTemporaryDir>

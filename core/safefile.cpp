@@ -1,6 +1,6 @@
-#include "safefile.h"
+#include "core/safefile.h"
 
-#include "errors.h"
+#include "core/errors.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

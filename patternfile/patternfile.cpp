@@ -1,10 +1,10 @@
-#include "app/patternfile.h"
+#include "patternfile/patternfile.h"
 
-#include "app/filenames.h"
-#include "app/patternformat.h"
-#include "app/textcodec.h"
-#include "render/errors.h"
-#include "render/safefile.h"
+#include "core/filenames.h"
+#include "patternfile/patternformat.h"
+#include "patternfile/textcodec.h"
+#include "core/errors.h"
+#include "core/safefile.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,5 +1,5 @@
 // The character rule of the pattern file's text lines.
-#include "app/textcodec.h"
+#include "patternfile/textcodec.h"
 
 #include <gtest/gtest.h>
 
