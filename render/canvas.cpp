@@ -42,6 +42,10 @@ void TCanvas::BeginPath()
 
 void TCanvas::AddToPath(const QPainterPath &outline, const QRect &clip)
 {
+    if (m_capturing) {
+        m_captured.push_back({outline, m_clip ? clip.intersected(*m_clip) : clip});
+        return;
+    }
     m_path.addPath(outline);
     m_pathClip = m_pathClip.united(clip);
 }

@@ -14,6 +14,13 @@
 
 class QPainter;
 
+// One piece of laid-out text: glyph outlines (filled by the nonzero rule) and
+// the rectangle the picture clips them to.
+struct TGlyphPiece {
+    QPainterPath outline;
+    QRect clip;
+};
+
 struct TPenState {
     bool Visible = true;
     TColor Color = clBlack;
@@ -54,10 +61,15 @@ public:
     // While a path is open, text outlines go into it instead of onto the surface.
     void BeginPath();
     void EndPath() { m_pathOpen = false; }
-    bool PathOpen() const { return m_pathOpen; }
+    bool PathOpen() const { return m_pathOpen || m_capturing; }
     void AddToPath(const QPainterPath &outline, const QRect &clip);
     // Strokes the closed path with the current pen and discards it.
     void StrokePath();
+
+    // From now on, text goes into the captured pieces instead of onto the
+    // surface or into the path, each with the clip it would be drawn with.
+    void BeginCapture() { m_capturing = true; }
+    const std::vector<TGlyphPiece> &Captured() const { return m_captured; }
 
 private:
     QPainter *m_painter;
@@ -73,4 +85,6 @@ private:
     bool m_pathOpen = false;
     QPainterPath m_path;
     QRect m_pathClip;
+    bool m_capturing = false;
+    std::vector<TGlyphPiece> m_captured;
 };

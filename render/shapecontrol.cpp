@@ -273,6 +273,14 @@ void TBaseShape::DrawShapeCaption(TCanvas &canvas, const TRect &rect)
     m_caption.DrawCaption(canvas, GetCaptionText(), CaptionRectFor(rect), flags, Color(), 0);
 }
 
+std::vector<TGlyphPiece> TBaseShape::CaptionGlyphs()
+{
+    TCanvas canvas;
+    canvas.BeginCapture();
+    DrawShapeCaption(canvas, ClientRect());
+    return canvas.Captured();
+}
+
 void TBaseShape::SaveToBitmapFile(const QString &fileName)
 {
     QImage snapshot;

@@ -3,6 +3,7 @@
 // with fill, outline and shadow) and has its caption drawn on top, on the
 // screen and into snapshot bitmaps alike.
 
+#include "canvas.h"
 #include "caption.h"
 #include "colors.h"
 #include "graphtypes.h"
@@ -12,9 +13,9 @@
 #include <QImage>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 class QPainter;
-class TCanvas;
 
 enum TBoundsChange : quint8 { bcPosition = 1, bcSize = 2 };
 using TBoundsChanges = quint8;
@@ -105,6 +106,9 @@ public:
 
     // Paints the whole view onto a canvas whose origin is the view's top-left.
     void RenderTo(QPainter &canvas);
+    // The caption's glyph outlines exactly as RenderTo lays them out, in the
+    // view's pixels, with the rectangles the picture clips them to.
+    std::vector<TGlyphPiece> CaptionGlyphs();
     // Writes the view as a 24-bit BMP of exactly Width x Height pixels.
     void SaveToBitmapFile(const QString &fileName);
 

@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
   poppler-utils imagemagick
+  libpolyclipping-dev libdxflib-dev python3-ezdxf librsvg2-bin
   xvfb xauth xdotool
   clang libclang-rt-14-dev
 )

@@ -1,0 +1,129 @@
+#include "cutlines.h"
+
+#include "cutlines/flatten.h"
+#include "render/shapecontrol.h"
+#include "render/shapegeometry.h"
+
+#include <polyclipping/clipper.hpp>
+
+#include <map>
+#include <tuple>
+
+namespace {
+namespace CL = ClipperLib;
+
+// The polygon library works on integers: pattern pixels scaled by a power of
+// two keep a rounding error (1/2048 px) far below the flattening tolerance.
+constexpr double Scale = 1024.0;
+// What the rounding may cost is taken off the flattening allowance.
+constexpr double FlattenTolerance = CutTolerancePixels - 1.0 / Scale;
+
+CL::IntPoint ToInt(QPointF p)
+{
+    return CL::IntPoint(CL::cInt(std::llround(p.x() * Scale)), CL::cInt(std::llround(p.y() * Scale)));
+}
+
+QPointF FromInt(const CL::IntPoint &p) { return QPointF(p.X / Scale, p.Y / Scale); }
+
+void AppendFlattened(CL::Paths &paths, const QPainterPath &path)
+{
+    for (const QPolygonF &polyline : FlattenPath(path, FlattenTolerance)) {
+        CL::Path ints;
+        ints.reserve(polyline.size());
+        for (const QPointF &p : polyline)
+            ints.push_back(ToInt(p));
+        paths.push_back(std::move(ints));
+    }
+}
+
+CL::Path RectanglePath(const QRectF &r)
+{
+    return {ToInt(r.topLeft()), ToInt(r.topRight()), ToInt(r.bottomRight()), ToInt(r.bottomLeft())};
+}
+
+// The pixels a QRect covers, as an area from edge to edge.
+QRectF PixelArea(const QRect &r) { return QRectF(r.topLeft(), r.size()); }
+
+// The glyphs of each clip rectangle, filled by the nonzero rule and cut to it.
+CL::Paths ClippedGlyphs(const std::vector<TGlyphPiece> &pieces)
+{
+    auto key = [](const QRect &r) { return std::tuple(r.left(), r.top(), r.right(), r.bottom()); };
+    std::map<std::tuple<int, int, int, int>, std::pair<QRect, CL::Paths>> byClip;
+    for (const TGlyphPiece &piece : pieces) {
+        if (piece.clip.isEmpty())
+            continue;
+        auto &entry = byClip[key(piece.clip)];
+        entry.first = piece.clip;
+        AppendFlattened(entry.second, piece.outline);
+    }
+    CL::Paths clipped;
+    for (auto &[unused, entry] : byClip) {
+        CL::Clipper clipper;
+        clipper.AddPaths(entry.second, CL::ptSubject, true);
+        clipper.AddPath(RectanglePath(PixelArea(entry.first)), CL::ptClip, true);
+        CL::Paths result;
+        clipper.Execute(CL::ctIntersection, result, CL::pftNonZero, CL::pftNonZero);
+        clipped.insert(clipped.end(), result.begin(), result.end());
+    }
+    return clipped;
+}
+
+TCutContour ToContour(const CL::Path &path, bool hole)
+{
+    TCutContour contour;
+    contour.hole = hole;
+    contour.points.reserve(qsizetype(path.size()));
+    for (const CL::IntPoint &p : path)
+        contour.points.append(FromInt(p));
+    return contour;
+}
+
+// One union of everything, nonzero, without self-touching output, so that
+// every contour is simple and holes come out as contours of their own.
+std::vector<TCutContour> Weld(const CL::Paths &paths)
+{
+    CL::Clipper clipper;
+    clipper.StrictlySimple(true);
+    clipper.AddPaths(paths, CL::ptSubject, true);
+    CL::PolyTree tree;
+    clipper.Execute(CL::ctUnion, tree, CL::pftNonZero, CL::pftNonZero);
+    std::vector<TCutContour> contours;
+    for (CL::PolyNode *node = tree.GetFirst(); node; node = node->GetNext())
+        if (node->Contour.size() >= 3)
+            contours.push_back(ToContour(node->Contour, node->IsHole()));
+    return contours;
+}
+
+// The blank as the view draws it: its box figure, moved back by the shadow.
+std::vector<TCutContour> BlankOutline(TBaseShape &view)
+{
+    if (view.Bevel()->Width() <= 0 || !IsBoxShape(view.Shape()))
+        return {};
+    TPointList points;
+    BuildShapePoints(TRect{0, 0, view.Width(), view.Height()}, view.Shape(), nullptr, points,
+                     *view.Shadow(), view.Bevel(), view.RoundPercent(), *view.Brush(), view.Square());
+    constexpr int BlankTopLeft = 3, BlankBottomRight = 4, BlankCorner = 5;
+    const int depth = view.Shadow()->EffectiveDepth();
+    const QPointF back(depth, depth);
+    const QPointF topLeft = QPointF(UnpackPoint(points[BlankTopLeft])) - back;
+    const QPointF bottomRight = QPointF(UnpackPoint(points[BlankBottomRight])) - back;
+    const QPointF corner = QPointF(UnpackPoint(points[BlankCorner])) - back;
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(topLeft, bottomRight), corner.x() / 2, corner.y() / 2);
+    CL::Paths paths;
+    AppendFlattened(paths, outline);
+    return Weld(paths);
+}
+} // namespace
+
+TCutLines BuildCutLines(TBaseShape &view, const TCutLineOptions &options)
+{
+    TCutLines lines;
+    lines.blankSize = QSize(view.Width(), view.Height());
+    CL::Paths letters = ClippedGlyphs(view.CaptionGlyphs());
+    if (options.baseBar && !options.baseBar->isEmpty())
+        letters.push_back(RectanglePath(PixelArea(*options.baseBar)));
+    lines.letters = Weld(letters);
+    lines.blank = BlankOutline(view);
+    return lines;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The pattern's cut lines: the letters welded into one outline per piece,
+// the base bar joined to them, and the blank's outline, as closed contours in
+// pattern pixels (96 per inch, origin the blank's top-left, y down).
+
+#include <QPolygonF>
+#include <QRect>
+#include <QSize>
+#include <optional>
+#include <vector>
+
+class TBaseShape;
+
+// Cut lines may leave the true outline by at most a thousandth of an inch.
+inline constexpr double CutTolerancePixels = 96.0 / 1000.0;
+
+struct TCutContour {
+    // Closed: the last point joins the first, which is not repeated.
+    QPolygonF points;
+    // The counter of a letter, or a gap the welded letters close in.
+    bool hole = false;
+};
+
+struct TCutLines {
+    QSize blankSize;
+    // The welded letters (with the base bar), outer contours and holes.
+    std::vector<TCutContour> letters;
+    // The blank's outline; empty without a page outline.
+    std::vector<TCutContour> blank;
+};
+
+struct TCutLineOptions {
+    // The base bar's pixels (right and bottom inclusive, as QRect counts
+    // them), when the pattern has one.
+    std::optional<QRect> baseBar;
+};
+
+// The cut lines of what the view shows: its caption as it lays it out, and
+// its blank when it is outlined.
+TCutLines BuildCutLines(TBaseShape &view, const TCutLineOptions &options);
