@@ -62,9 +62,11 @@ void ExportPdf(TExportWindow &window, TWorkImage &workImage, TPrintDocument &doc
 
     workImage.SaveToFile(snapshot);
     PlaceSnapshot(window, document, snapshot);
-    const bool written = document.WriteDocFile(target);
+    const TPrintDocument::TWriteResult result = document.WriteDocFile(target);
     document.CloseDoc();
-    if (!written)
+    if (result == TPrintDocument::TWriteResult::DiskFull)
+        FileError::Raise(FileError::DiskFull);
+    if (result != TPrintDocument::TWriteResult::Written)
         FileError::RaiseCannotCreate(target);
 }
 
@@ -84,5 +86,10 @@ void TEngineDocument::SetPreviewPlacement(int left, int top, int width, int heig
 
 void TEngineDocument::ShowPreview() { m_engine.ShowPreview(); }
 
-// The engine answers non-zero when the file was written.
-bool TEngineDocument::WriteDocFile(const QString &path) { return m_engine.WriteDocFile(path) != 0; }
+// The engine answers non-zero when the file was written; its status tells why not.
+TPrintDocument::TWriteResult TEngineDocument::WriteDocFile(const QString &path)
+{
+    if (m_engine.WriteDocFile(path) != 0)
+        return TWriteResult::Written;
+    return m_engine.Status() == TPrintEngine::kStatusDiskFull ? TWriteResult::DiskFull : TWriteResult::NotCreated;
+}

@@ -25,8 +25,9 @@ public:
     virtual void PlacePicture(const QString &path, double x1, double y1, double x2, double y2) = 0;
     virtual void SetPreviewPlacement(int left, int top, int width, int height, int mode) = 0;
     virtual void ShowPreview() = 0;
-    // True when the engine wrote the document to `path`.
-    virtual bool WriteDocFile(const QString &path) = 0;
+    enum class TWriteResult { Written, NotCreated, DiskFull };
+    // Whether the engine wrote the document to `path`, and if not, why.
+    virtual TWriteResult WriteDocFile(const QString &path) = 0;
 };
 
 namespace PagePlacement {
@@ -67,7 +68,7 @@ public:
     void PlacePicture(const QString &path, double x1, double y1, double x2, double y2) override;
     void SetPreviewPlacement(int left, int top, int width, int height, int mode) override;
     void ShowPreview() override;
-    bool WriteDocFile(const QString &path) override;
+    TWriteResult WriteDocFile(const QString &path) override;
 
 private:
     TPrintEngine &m_engine;

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
@@ -136,6 +137,27 @@ void RejectDirectory(const QString &path)
         FileError::Raise(FileError::AccessDenied);
 }
 
+// More than any pattern file could hold: thirteen short lines.
+constexpr qint64 kMaxPatternFileBytes = 64 * 1024 * 1024;
+
+// Only a regular file of a sensible size is opened for reading: a device
+// would be read without end, and a pipe would block the window in open().
+void RejectNonPatternFile(const QString &path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return; // opening reports what is missing or not allowed
+    if (!S_ISREG(status.st_mode))
+        throw EInOutError(FileError::AccessDenied,
+                          QStringLiteral("Cannot open %1: it is not a regular file")
+                              .arg(QDir::toNativeSeparators(path)));
+    if (status.st_size > kMaxPatternFileBytes)
+        throw EInOutError(FileError::ReadFault,
+                          QStringLiteral("Cannot open %1: the file is larger than %2 MiB, too large for a pattern")
+                              .arg(QDir::toNativeSeparators(path))
+                              .arg(kMaxPatternFileBytes / (1024 * 1024)));
+}
+
 } // namespace
 
 QString PatternTargetFileName(const QString &chosenFileName)
@@ -190,6 +212,7 @@ PatternFileValues ReadPatternFile(QIODevice *device)
 PatternFileValues LoadPatternFile(const QString &path)
 {
     RejectDirectory(path);
+    RejectNonPatternFile(path);
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))

@@ -99,4 +99,8 @@ inline constexpr std::int32_t kLandscape = 2;
 // its own size (96 pixels to the inch).
 inline constexpr double kFreeCornerMarker = -2147483549.0;
 
+// The status after a document file that could not be written because the
+// disk (or the user's quota or file size limit) ran out of room.
+inline constexpr std::int32_t kStatusDiskFull = 5;
+
 } // namespace EngineAbi

@@ -213,9 +213,15 @@ int TPrintEngine::WriteDocFile(const QString &fileName)
 {
     requireOpen();
     const QByteArray name = fileName.toUtf8();
-    if (auto write = m_engine.function<WriteFileFn>(EngineAbi::WriteFile))
-        return write(m_doc, name.constData());
-    return 0;
+    auto write = m_engine.function<WriteFileFn>(EngineAbi::WriteFile);
+    if (!write)
+        return 0;
+    const int written = write(m_doc, name.constData());
+    // Why a write failed (a full disk, ...) is only told by the status.
+    auto status = m_engine.function<GetIntFn>(EngineAbi::GetStatus);
+    if (written == 0 && status)
+        m_status = status(m_doc);
+    return written;
 }
 
 void TPrintEngine::refuseWhileOpen() const

@@ -45,6 +45,8 @@ public:
     // Engine status after a refused open.
     static constexpr std::int32_t kStatusOpenRefused = 1;
     static constexpr std::int32_t kStatusSwapOpenRefused = 200;
+    // Engine status after a document file the disk had no room for.
+    static constexpr std::int32_t kStatusDiskFull = EngineAbi::kStatusDiskFull;
 
     explicit TPrintEngine(const EngineTable &engine, QWidget *parent = nullptr);
     ~TPrintEngine() override;

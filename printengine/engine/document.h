@@ -33,6 +33,7 @@ enum Status : std::int32_t {
     StatusPictureUnreadable = 2,
     StatusWriteFailed = 3,
     StatusBadArgument = 4,
+    StatusDiskFull = EngineAbi::kStatusDiskFull,
 };
 
 struct PlacedPicture {

@@ -131,9 +131,9 @@ std::int32_t EngineWriteFile(Doc doc, const char *fileName)
     Document *document = Find(doc);
     if (!document)
         return 0;
-    const bool written = fretprint::WritePdfFile(*document, FromText(fileName));
-    document->setStatus(written ? fretprint::StatusOk : fretprint::StatusWriteFailed);
-    return written ? 1 : 0;
+    const fretprint::PdfFileResult result = fretprint::WritePdfFile(*document, FromText(fileName));
+    document->setStatus(fretprint::StatusAfter(result));
+    return result == fretprint::PdfFileResult::Written ? 1 : 0;
 }
 
 std::int32_t EngineGetStatus(Doc doc)

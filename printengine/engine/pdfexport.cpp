@@ -2,6 +2,7 @@
 
 #include "pagepainter.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -48,16 +49,38 @@ bool WritePdf(const Document &document, QIODevice *device)
     return painter.end();
 }
 
-bool WritePdfFile(const Document &document, const QString &fileName)
+PdfFileResult WritePdfFile(const Document &document, const QString &fileName)
 {
+    // The whole PDF is made in memory first and then written unbuffered, so
+    // that a disk that fills up shows as a short write here; a buffered
+    // QSaveFile would lose that failure in commit() and put a truncated file
+    // in place of the old one.
+    QByteArray content;
+    QBuffer buffer(&content);
+    buffer.open(QIODevice::WriteOnly);
+    if (!WritePdf(document, &buffer))
+        return PdfFileResult::NotCreated;
+
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!WritePdf(document, &file)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return PdfFileResult::NotCreated;
+    if (file.write(content) != content.size()) {
         file.cancelWriting();
-        return false;
+        return PdfFileResult::DiskFull;
     }
-    return file.commit();
+    if (!file.commit())
+        return file.error() == QFileDevice::RenameError ? PdfFileResult::NotCreated : PdfFileResult::DiskFull;
+    return PdfFileResult::Written;
+}
+
+Status StatusAfter(PdfFileResult result)
+{
+    switch (result) {
+    case PdfFileResult::Written: return StatusOk;
+    case PdfFileResult::DiskFull: return StatusDiskFull;
+    case PdfFileResult::NotCreated: break;
+    }
+    return StatusWriteFailed;
 }
 
 } // namespace fretprint

@@ -10,7 +10,16 @@ namespace fretprint {
 
 bool WritePdf(const Document &document, QIODevice *device);
 
+enum class PdfFileResult {
+    Written,
+    NotCreated, // the file could not be opened, or not put in place
+    DiskFull,   // the disk refused part of the content
+};
+
 // Through QSaveFile: a failed write leaves an existing file as it was.
-bool WritePdfFile(const Document &document, const QString &fileName);
+PdfFileResult WritePdfFile(const Document &document, const QString &fileName);
+
+// The status a document keeps after WritePdfFile answered `result`.
+Status StatusAfter(PdfFileResult result);
 
 } // namespace fretprint

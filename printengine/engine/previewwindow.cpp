@@ -451,10 +451,13 @@ void PreviewWindow::savePdf()
                                                       tr("PDF file (*.pdf)"));
     if (name.isEmpty() || !m_document)
         return;
-    const bool written = WritePdfFile(*m_document, name);
-    m_document->setStatus(written ? StatusOk : StatusWriteFailed);
+    const PdfFileResult result = WritePdfFile(*m_document, name);
+    const bool written = result == PdfFileResult::Written;
+    m_document->setStatus(StatusAfter(result));
     m_document->notify(EngineMessage::AfterSaveFile, written ? 1 : 0);
-    if (!written)
+    if (result == PdfFileResult::DiskFull)
+        showNotice(tr("Save as PDF"), tr("Disk full."));
+    else if (!written)
         showNotice(tr("Save as PDF"), tr("The file %1 could not be written.").arg(QDir::toNativeSeparators(name)));
 }
 
@@ -484,7 +487,7 @@ void PreviewWindow::mailDocument()
         return;
     const QString path = QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
                              .filePath(QStringLiteral("fretprint-%1.pdf").arg(m_document->handle()));
-    bool sent = WritePdfFile(*m_document, path);
+    bool sent = WritePdfFile(*m_document, path) == PdfFileResult::Written;
     if (sent) {
         QUrlQuery query;
         query.addQueryItem(QStringLiteral("subject"), m_document->title());

@@ -2,6 +2,7 @@
 #include "app/exports.h"
 #include "core/errors.h"
 #include "support/unprivilegedscope.h"
+#include "support/filesizelimit.h"
 #include "support/testfiles.h"
 
 #include <QFile>
@@ -27,28 +28,6 @@ QString MessageOfFailedWrite(const QString &path, const QByteArray &content)
     return QString();
 }
 
-// Limits the size of files this process may write, for a disk that fills up
-// part way through a write.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = m_saved;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_savedHandler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_savedHandler)(int) = nullptr;
-};
 } // namespace
 
 TEST(TargetFileName, ExtensionIsMatchedCaseSensitively)

@@ -15,12 +15,14 @@
 namespace {
 constexpr double kMarker = -2147483549.0;
 
+using TWriteResult = TPrintDocument::TWriteResult;
+
 class TRecordingDocument : public TPrintDocument {
 public:
     explicit TRecordingDocument(QStringList *log) : m_log(log) {}
 
     bool available = true;
-    bool writeSucceeds = true;
+    TWriteResult writeResult = TWriteResult::Written;
     bool open = false;
     // What the snapshot held when the picture was placed.
     QImage placedPicture;
@@ -57,13 +59,14 @@ public:
                           .arg(left).arg(top).arg(width).arg(height).arg(mode));
     }
     void ShowPreview() override { m_log->append("ShowPreview"); }
-    bool WriteDocFile(const QString &path) override
+    TWriteResult WriteDocFile(const QString &path) override
     {
         m_log->append("WriteDocFile " + QFileInfo(path).fileName());
-        if (!writeSucceeds)
-            return false;
+        if (writeResult != TWriteResult::Written)
+            return writeResult;
         QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write("%PDF-") == 5;
+        const bool written = file.open(QIODevice::WriteOnly) && file.write("%PDF-") == 5;
+        return written ? TWriteResult::Written : TWriteResult::NotCreated;
     }
 
 private:
@@ -249,7 +252,7 @@ TEST_F(PrintCommandsTest, PdfWhileThePreviewIsOpenEndsWithTheEngineErrorAndNoFil
 
 TEST_F(PrintCommandsTest, AFailedPdfWriteIsReportedAndTheDocumentClosed)
 {
-    document.writeSucceeds = false;
+    document.writeResult = TWriteResult::NotCreated;
     window.fileNames = {target.filePath("sign")};
     try {
         Pdf();
@@ -259,6 +262,19 @@ TEST_F(PrintCommandsTest, AFailedPdfWriteIsReportedAndTheDocumentClosed)
     }
     EXPECT_FALSE(document.open);
     EXPECT_EQ(EngineCalls(log).last(), "CloseDoc");
+}
+
+TEST_F(PrintCommandsTest, APdfTheDiskHadNoRoomForIsReportedAsDiskFull)
+{
+    document.writeResult = TWriteResult::DiskFull;
+    window.fileNames = {target.filePath("sign")};
+    try {
+        Pdf();
+        FAIL() << "a full disk must be reported";
+    } catch (const EInOutError &error) {
+        EXPECT_EQ(error.message(), "Disk full");
+    }
+    EXPECT_FALSE(document.open);
 }
 
 TEST_F(PrintCommandsTest, WithoutTheEngineBothCommandsStopBeforeDoingAnything)

@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <csignal>
 #include <sys/resource.h>
 
@@ -256,6 +258,25 @@ TEST_F(PatternFileOnDisk, OpenFailuresGiveTheClassicErrors)
               std::make_pair(5, QStringLiteral("File access denied")));
     EXPECT_EQ(FileErrorOf([&] { LoadPatternFile(QString()); }),
               std::make_pair(3, QStringLiteral("Invalid filename")));
+}
+
+TEST_F(PatternFileOnDisk, DevicesPipesAndHugeFilesAreRefusedUnread)
+{
+    const QString fifo = PathOf("pipe.frcd");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString huge = PathOf("huge.frcd");
+    {
+        QFile file(huge);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(64 * 1024 * 1024 + 1)); // sparse: no room taken
+    }
+    // Reading the device or opening the pipe would never return.
+    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile("/dev/zero"); }),
+              std::make_pair(5, QStringLiteral("Cannot open /dev/zero: it is not a regular file")));
+    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile(fifo); }),
+              std::make_pair(5, "Cannot open " + fifo + ": it is not a regular file"));
+    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile(huge); }),
+              std::make_pair(30, "Cannot open " + huge + ": the file is larger than 64 MiB, too large for a pattern"));
 }
 
 TEST_F(PatternFileOnDisk, UnreadableFileIsAccessDenied)

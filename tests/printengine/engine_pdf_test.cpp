@@ -2,6 +2,8 @@
 // full scale, lossless pictures, the outline frame.
 
 #include "enginetestsupport.h"
+#include "support/filesizelimit.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -169,6 +171,22 @@ TEST_F(RealEngineTest, FailedWriteIsReportedAndLeavesNoFile)
     EXPECT_FALSE(QFileInfo::exists(target));
     EXPECT_TRUE(engine->CloseDoc());
     EXPECT_NE(engine->Status(), 0);
+}
+
+TEST_F(RealEngineTest, AFullDiskIsReportedAndLeavesTheOldFileByteForByte)
+{
+    const QString target = path("old.pdf");
+    const QByteArray old = FileBytes(exportPdf(writePattern("xyz.bmp", kPatternRed)));
+    ASSERT_TRUE(QFile::rename(path("out.pdf"), target));
+    engine->OpenDoc();
+    engine->PlacePicture(path("xyz.bmp"), 1, 1, TPrintEngine::kFreeCorner, TPrintEngine::kFreeCorner);
+    {
+        const FileSizeLimit fullDisk(old.size() / 2);
+        EXPECT_EQ(engine->WriteDocFile(target), 0);
+    }
+    EXPECT_EQ(engine->Status(), TPrintEngine::kStatusDiskFull);
+    EXPECT_TRUE(engine->CloseDoc());
+    EXPECT_EQ(FileBytes(target), old);
 }
 
 TEST_F(RealEngineTest, UnreadablePictureIsNotPlaced)
