@@ -1,0 +1,57 @@
+// The cut lines' worst case: a 960 x 289 blank with three lines of bold
+// 200-point letters pulled far together, welded to the base bar.
+#include "cutlines/cutlines.h"
+#include "render/shapecontrol.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int BlankWidth = 960;
+constexpr int BlankHeight = 289;
+constexpr int FontPoints = 200;
+constexpr int Kern = -100;
+
+void SetUpWorstCase(TShapeControl &view)
+{
+    view.setShape(stRoundRect);
+    view.Shadow()->setStyle(hssNone);
+    view.Bevel()->setWidth(1);
+    view.setRoundPercent(0);
+    view.setWidth(BlankWidth);
+    view.setHeight(BlankHeight);
+    TCaption &caption = *view.Caption();
+    caption.setCaption(QStringLiteral("Oak\nAsh\nElm"));
+    caption.Font()->setName(QStringLiteral("Fretcard Gothic"));
+    caption.Font()->setStyle(fsBold);
+    caption.Font()->setSize(FontPoints);
+    caption.FontFX()->setStyle(tdNone);
+    caption.FontFX()->setLightDepth(0);
+    caption.FontFX()->setShadowDepth(0);
+    caption.FontFX()->setTracing(Kern);
+    caption.setMultiLine(true);
+    caption.setAlignment(agCenter);
+}
+
+// The base bar as the exports draw it.
+QRect BaseBar()
+{
+    return QRect(QPoint(15, BlankHeight - 35), QPoint(BlankWidth - 16, BlankHeight - 6));
+}
+
+void BM_BuildCutLines(benchmark::State &state)
+{
+    TShapeControl view;
+    SetUpWorstCase(view);
+    const TCutLineOptions options{BaseBar()};
+    size_t contours = 0;
+    for (auto _ : state) {
+        const TCutLines lines = BuildCutLines(view, options);
+        contours = lines.letters.size();
+        benchmark::DoNotOptimize(lines.letters.data());
+    }
+    state.counters["contours"] = double(contours);
+}
+BENCHMARK(BM_BuildCutLines)->Unit(benchmark::kMillisecond);
+
+} // namespace
