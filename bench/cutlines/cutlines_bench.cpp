@@ -1,6 +1,7 @@
 // The cut lines' worst case: a 960 x 289 blank with three lines of bold
 // 200-point letters pulled far together, welded to the base bar.
 #include "cutlines/cutlines.h"
+#include "render/basebargeometry.h"
 #include "render/shapecontrol.h"
 
 #include <benchmark/benchmark.h>
@@ -33,17 +34,11 @@ void SetUpWorstCase(TShapeControl &view)
     caption.setAlignment(agCenter);
 }
 
-// The base bar as the exports draw it.
-QRect BaseBar()
-{
-    return QRect(QPoint(15, BlankHeight - 35), QPoint(BlankWidth - 16, BlankHeight - 6));
-}
-
 void BM_BuildCutLines(benchmark::State &state)
 {
     TShapeControl view;
     SetUpWorstCase(view);
-    const TCutLineOptions options{BaseBar()};
+    const TCutLineOptions options{BaseBar::Rectangle(BlankWidth, BlankHeight)};
     size_t contours = 0;
     for (auto _ : state) {
         const TCutLines lines = BuildCutLines(view, options);

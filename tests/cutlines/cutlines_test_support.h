@@ -2,6 +2,7 @@
 // The pattern view the cut-line tests start from, and the contours as a picture.
 
 #include "cutlines/cutlines.h"
+#include "render/basebargeometry.h"
 #include "render/render_test_support.h"
 
 #include <QPainterPath>
@@ -26,11 +27,7 @@ inline void SetUpScrollSaw(TShapeControl &view, int kern = -20, int vpos = 20)
     caption.FontFX()->SetPos(0, quint16(vpos));
 }
 
-// The bar under the letters: columns 15 to W - 16, rows H - 35 to H - 6.
-inline QRect BaseBarOf(const TShapeControl &view)
-{
-    return QRect(QPoint(15, view.Height() - 35), QPoint(view.Width() - 16, view.Height() - 6));
-}
+inline QRect BaseBarOf(const TShapeControl &view) { return BaseBar::Rectangle(view.Width(), view.Height()); }
 
 inline QPainterPath PathOf(const std::vector<TCutContour> &contours)
 {
