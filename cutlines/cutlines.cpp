@@ -6,8 +6,7 @@
 
 #include <polyclipping/clipper.hpp>
 
-#include <map>
-#include <tuple>
+#include <algorithm>
 
 namespace {
 namespace CL = ClipperLib;
@@ -47,20 +46,22 @@ QRectF PixelArea(const QRect &r) { return QRectF(r.topLeft(), r.size()); }
 // The glyphs of each clip rectangle, filled by the nonzero rule and cut to it.
 CL::Paths ClippedGlyphs(const std::vector<TGlyphPiece> &pieces)
 {
-    auto key = [](const QRect &r) { return std::tuple(r.left(), r.top(), r.right(), r.bottom()); };
-    std::map<std::tuple<int, int, int, int>, std::pair<QRect, CL::Paths>> byClip;
+    // A caption clips all its lines to one or a few rectangles: group by them.
+    std::vector<std::pair<QRect, CL::Paths>> byClip;
     for (const TGlyphPiece &piece : pieces) {
         if (piece.clip.isEmpty())
             continue;
-        auto &entry = byClip[key(piece.clip)];
-        entry.first = piece.clip;
-        AppendFlattened(entry.second, piece.outline);
+        auto group = std::find_if(byClip.begin(), byClip.end(),
+                                  [&](const auto &entry) { return entry.first == piece.clip; });
+        if (group == byClip.end())
+            group = byClip.insert(byClip.end(), {piece.clip, {}});
+        AppendFlattened(group->second, piece.outline);
     }
     CL::Paths clipped;
-    for (auto &[unused, entry] : byClip) {
+    for (const auto &[clip, glyphs] : byClip) {
         CL::Clipper clipper;
-        clipper.AddPaths(entry.second, CL::ptSubject, true);
-        clipper.AddPath(RectanglePath(PixelArea(entry.first)), CL::ptClip, true);
+        clipper.AddPaths(glyphs, CL::ptSubject, true);
+        clipper.AddPath(RectanglePath(PixelArea(clip)), CL::ptClip, true);
         CL::Paths result;
         clipper.Execute(CL::ctIntersection, result, CL::pftNonZero, CL::pftNonZero);
         clipped.insert(clipped.end(), result.begin(), result.end());
