@@ -217,9 +217,10 @@ int TPrintEngine::WriteDocFile(const QString &fileName)
     if (!write)
         return 0;
     const int written = write(m_doc, name.constData());
+    if (written != 0)
+        return written;
     // Why a write failed (a full disk, ...) is only told by the status.
-    auto status = m_engine.function<GetIntFn>(EngineAbi::GetStatus);
-    if (written == 0 && status)
+    if (auto status = m_engine.function<GetIntFn>(EngineAbi::GetStatus))
         m_status = status(m_doc);
     return written;
 }
