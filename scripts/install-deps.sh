@@ -12,6 +12,7 @@ packages=(
   poppler-utils imagemagick
   xvfb xauth xdotool
   clang libclang-rt-14-dev
+  librsvg2-bin dpkg-dev fakeroot file desktop-file-utils appstream lintian
 )
 
 missing=()
