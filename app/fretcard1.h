@@ -179,6 +179,9 @@ public:
     void Button8Click(); // Export PDF
     void Button9Click(); // Save As
     void Open1Click();
+    // Open's work after its dialog: reads `path` into the controls. Throws
+    // the file's error like every command; callers run it guarded.
+    void OpenChosenPatternFile(const QString &path);
     void SaveAs1Click();
     void About2Click();
     void Image2Click();

@@ -1,6 +1,7 @@
 // The program: one application object, the print engine library, one main
 // window, the message loop.
 
+#include "app/commandline.h"
 #include "app/fretcard1.h"
 #include "app/printcommands_startup.h"
 #include "printengine/printengineloader.h"
@@ -20,6 +21,7 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
     InstallFontSubstitutions();
+    const std::optional<QString> patternFile = PatternFileArgument(QCoreApplication::arguments());
 
     // Declared before the window, so released after it: the window's engine
     // component still closes an open document through the library while it
@@ -36,5 +38,9 @@ int main(int argc, char **argv)
                          [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); });
     }
     form.show();
+    if (patternFile) {
+        // Once the window is up, so that an error box has its window.
+        QTimer::singleShot(0, &form, [&form, &patternFile] { OpenPatternFileFromCommandLine(form, *patternFile); });
+    }
     return application.exec();
 }

@@ -139,8 +139,13 @@ void TForm1::Button3Click()
     if (!OpenDialog1.Execute())
         return;
 
+    OpenChosenPatternFile(OpenDialog1.FileName());
+}
+
+void TForm1::OpenChosenPatternFile(const QString &path)
+{
     TFormPatternControls controls(*this);
-    OpenPatternFile(OpenDialog1.FileName(), controls);
+    OpenPatternFile(path, controls);
 }
 
 void TForm1::Open1Click()

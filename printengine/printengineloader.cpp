@@ -3,6 +3,16 @@
 #include <QCoreApplication>
 #include <QDir>
 
+namespace {
+// Where an installed program keeps its engine library, relative to the
+// program's folder: a private library folder, out of the system's search.
+#ifdef FRETCARD_PRIVATE_LIBRARY_FOLDER
+constexpr char kPrivateLibraryFolder[] = FRETCARD_PRIVATE_LIBRARY_FOLDER;
+#else
+constexpr char kPrivateLibraryFolder[] = "../lib/fretcard";
+#endif
+} // namespace
+
 PrintEngineLoader::PrintEngineLoader() = default;
 
 PrintEngineLoader::~PrintEngineLoader()
@@ -49,11 +59,15 @@ std::optional<PrintEngineLoadFailure> PrintEngineLoader::Load(const QString &pro
 
 bool PrintEngineLoader::open(const QString &programFolder, const QString &libraryName, QString *error)
 {
-    // Our own folder first, so that the engine built with the program wins
+    // Our own folder first (the build folder), then the installed program's
+    // private library folder, so that the engine built with the program wins
     // over any other copy on the system.
     QStringList candidates;
-    if (!programFolder.isEmpty())
-        candidates << QDir(programFolder).filePath(libraryName);
+    if (!programFolder.isEmpty()) {
+        const QDir folder(programFolder);
+        candidates << folder.filePath(libraryName)
+                   << QDir::cleanPath(folder.filePath(QString::fromLatin1(kPrivateLibraryFolder)) + u'/' + libraryName);
+    }
     candidates << libraryName;
     for (const QString &candidate : candidates) {
         auto library = std::make_unique<QLibrary>(candidate);

@@ -31,7 +31,8 @@ public:
     PrintEngineLoader(const PrintEngineLoader &) = delete;
     PrintEngineLoader &operator=(const PrintEngineLoader &) = delete;
 
-    // Looks in programFolder first, then the system's library search. Only
+    // Looks in programFolder first, then in the installed program's private
+    // library folder beside it, then the system's library search. Only
     // the first call loads; it returns the failure to show, later calls
     // return nothing, so the message appears once.
     std::optional<PrintEngineLoadFailure> Load(const QString &programFolder,

@@ -12,8 +12,9 @@ fail() {
     exit 1
 }
 
+# Starts the program $1 with the arguments that follow it.
 start_program() {
-    "$1" &
+    "$@" &
     pid=$!
     trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 }

@@ -2,6 +2,10 @@
 
 #include "enginetestsupport.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 TEST(PrintEngineLoader, MissingLibraryReportsOnceAndLeavesAnEmptyTable)
 {
     PrintEngineLoader loader;
@@ -45,4 +49,17 @@ TEST(PrintEngineLoader, RealEngineFillsExactlyItsOrdinalsFromTheProgramFolder)
     EXPECT_EQ(table.entry(451), nullptr);
     EXPECT_EQ(table.entry(49), nullptr);
     EXPECT_EQ(table.entry(452), nullptr);
+}
+
+TEST(PrintEngineLoader, AnInstalledProgramFindsTheEngineInItsPrivateLibraryFolder)
+{
+    QTemporaryDir prefix;
+    ASSERT_TRUE(QDir(prefix.path()).mkpath("bin") && QDir(prefix.path()).mkpath("lib/fretcard"));
+    const QString installed = prefix.filePath("lib/fretcard/libfretprint.so");
+    ASSERT_TRUE(QFile::copy(QDir(BinaryFolder()).filePath("libfretprint.so"), installed));
+
+    PrintEngineLoader loader;
+    ASSERT_FALSE(loader.Load(prefix.filePath("bin")).has_value());
+    EXPECT_TRUE(loader.Loaded());
+    EXPECT_EQ(loader.FileName(), installed);
 }
