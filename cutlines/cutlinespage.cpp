@@ -2,6 +2,7 @@
 
 #include "render/pageplacement.h"
 
+#include <QIODevice>
 #include <QPageSize>
 #include <QPainter>
 #include <QPainterPath>
@@ -25,6 +26,27 @@ QPainterPath PathOf(const std::vector<TCutContour> &contours)
     }
     return path;
 }
+
+// The PDF writer does not report a device that refuses its bytes: this one
+// passes them on and remembers whether every one was taken.
+class WriteWatch : public QIODevice {
+public:
+    explicit WriteWatch(QIODevice &target) : m_target(target) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    bool Refused() const { return m_refused; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        const qint64 written = m_target.write(data, length);
+        m_refused = m_refused || written != length;
+        return written;
+    }
+
+private:
+    QIODevice &m_target;
+    bool m_refused = false;
+};
 } // namespace
 
 QPageLayout CutLinesPageLayout()
@@ -62,12 +84,13 @@ void PaintCutLinesPage(QPainter &painter, const TCutLines &lines, const std::opt
 
 bool WriteCutLinesPdf(const TCutLines &lines, QIODevice *device)
 {
-    QPdfWriter pdf(device);
+    WriteWatch watch(*device);
+    QPdfWriter pdf(&watch);
     pdf.setPageLayout(CutLinesPageLayout());
     pdf.setResolution(PdfResolution);
     QPainter painter;
     if (!painter.begin(&pdf))
         return false;
     PaintCutLinesPage(painter, lines);
-    return painter.end();
+    return painter.end() && !watch.Refused();
 }
