@@ -20,6 +20,7 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QPushButton;
 class LinkLabel;
 class TAboutDlg;
@@ -119,6 +120,11 @@ public:
     QAction *Exit1 = nullptr;
     QAction *Font1 = nullptr;
     QAction *About2 = nullptr;
+    QAction *ShowCutLines1 = nullptr; // checkable: the preview shows the cut lines
+    QAction *ExportCutLinesPdf1 = nullptr;
+    QAction *ExportSvg1 = nullptr;
+    QAction *ExportDxf1 = nullptr;
+    QAction *PrintCutLines1 = nullptr;
 
     // --- Extras: hot keys, font viewer, about box, links, sound ----------
     TGlobalHotKey *GlobalHotKey1 = nullptr; // Ctrl+F -> ScrollBar1
@@ -205,6 +211,7 @@ private:
     void BuildCommandPanel();
     void BuildBottomStrip();
     void BuildMenu();
+    void BuildCutLinesMenu(QMenuBar &bar);
     void ConnectHandlers();
     void CreateExtras();
     void MoveBaseBarShape();
