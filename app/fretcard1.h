@@ -15,6 +15,7 @@
 #include <memory>
 
 class PrintEngineLoader;
+class TCutLinesOverlay;
 class TPrintEngine;
 class QAction;
 class QCheckBox;
@@ -177,6 +178,9 @@ public:
     void SaveBMP1Click();
     void SavePDF1Click();
 
+    // --- Cut lines: the overlay and the cut-line exports -----------------
+    void ShowCutLines1Click();
+
     // --- Commands of the files, exports and extras -----------------------
     void Button1Click(); // Print
     void Button2Click(); // Export BMP
@@ -218,6 +222,9 @@ private:
     void OnSurfacePainted();
 
     bool m_centred = false;
+
+    void CreateCutLines();
+    std::unique_ptr<TCutLinesOverlay> m_cutLinesOverlay;
 
     void CreatePrintEngine(const PrintEngineLoader *loader);
     bool m_printEngineLoaded = false;
