@@ -33,8 +33,6 @@ public:
     // Something the view does not know of changed the cut lines (the Base switch).
     void PatternChanged();
 
-    const TLineOverlay &Layer() const { return *m_layer; }
-
 private:
     void Rebuild();
 
