@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QEvent>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace {
 QMessageBox::Icon IconFor(TMsgDlgType type)
@@ -103,4 +104,10 @@ bool TQtDialogHost::ExecuteFontDialog(TFont &font)
         return false;
     dialog.StoreChoice(font);
     return true;
+}
+
+bool TQtDialogHost::ExecutePrintDialog(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, m_owner);
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -14,6 +14,7 @@ public:
     TModalResult ShowMessageBox(const TMessageRequest &request) override;
     bool ExecuteFileDialog(TFileDialogRequest &request) override;
     bool ExecuteFontDialog(TFont &font) override;
+    bool ExecutePrintDialog(QPrinter &printer) override;
 
 private:
     QWidget *m_owner;
