@@ -20,6 +20,15 @@ namespace {
 // Clears the terminal line a progress line left behind.
 constexpr char kClearProgressLine[] = "\r\x1b[K";
 
+// Standard error belongs to the program's own messages; Qt's notes about the
+// session it runs in (no runtime folder, no screen) would only bury them.
+// What Qt reports as critical still gets through.
+void KeepQtNotesQuiet(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
 void Print(std::FILE *stream, const QString &text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -29,6 +38,7 @@ void Print(std::FILE *stream, const QString &text)
 
 int main(int argc, char **argv)
 {
+    qInstallMessageHandler(KeepQtNotesQuiet);
     // The program draws offscreen; it needs no display unless told otherwise.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
