@@ -1,6 +1,10 @@
 #include "export/exportrun.h"
 
 #include "core/errors.h"
+#include "cutlines/cutlines.h"
+#include "cutlines/cutlinespage.h"
+#include "cutlines/dxfwriter.h"
+#include "cutlines/svgwriter.h"
 #include "core/filenames.h"
 #include "core/safefile.h"
 #include "export/filenaming.h"
@@ -8,6 +12,7 @@
 #include "export/patternmaker.h"
 #include "export/patternsetup.h"
 #include "export/tiledpdf.h"
+#include "render/basebargeometry.h"
 #include "render/bmpfile.h"
 
 #include <QDir>
@@ -18,6 +23,7 @@
 #include <QIODevice>
 
 #include <memory>
+#include <optional>
 
 namespace {
 // Inputs that cannot be used at all: nothing is written.
@@ -44,9 +50,24 @@ QString MissingFaceNotice(const QString &face)
     return QStringLiteral("The face %1 is not installed; %2 is used instead.").arg(Quoted(face), Quoted(used));
 }
 
-void WriteBytesSafely(const QString &path, const QByteArray &bytes)
+// A writer that answered false without the device failing still failed.
+void WriteCutLinesFile(const QString &path, const TCutLines &lines,
+                       bool (*write)(const TCutLines &, QIODevice *))
 {
-    WriteFileSafely(path, [&bytes](QIODevice *device) { device->write(bytes); });
+    WriteFileSafely(path, [&](QIODevice *device) {
+        if (!write(lines, device))
+            throw EFretcardError(QStringLiteral("the cut lines could not be written"));
+    });
+}
+
+// The cut lines of a tile; a pattern on a page of its own is drawn whole, as
+// the cut-line PDF of the window's page draws it.
+TPaintPattern PaintCutLines(const TCutLines &lines)
+{
+    return [&lines](QPainter &page, const QRect &source) {
+        const bool whole = source == QRect(QPoint(0, 0), lines.blankSize);
+        PaintCutLinesPage(page, lines, whole ? std::nullopt : std::optional<QRectF>(source));
+    };
 }
 
 class TRunner {
@@ -68,6 +89,7 @@ private:
     void WritePattern(const QString &target);
     bool MayWrite(const QString &target);
     void Fail(const QString &what, const QString &why);
+    TCutLines CutLines();
     void ExportList(const QStringList &names);
     void ExportListToOneFile(const QStringList &names);
 
@@ -191,16 +213,38 @@ void TRunner::WritePattern(const QString &target)
     }
     case TExportFormat::Pdf: {
         const QImage picture = m_maker.ExportPicture();
-        TTiledPdf pdf(m_options.paper);
-        pdf.AddPattern(picture.size(), PaintPicture(picture), m_maker.View().Bevel()->Width() > 0);
-        WriteBytesSafely(target, pdf.Finish());
+        WriteFileSafely(target, [&](QIODevice *device) {
+            TTiledPdf pdf(device, m_options.paper);
+            pdf.AddPattern(picture.size(), PaintPicture(picture), m_maker.View().Bevel()->Width() > 0);
+            pdf.Finish();
+        });
         return;
     }
     case TExportFormat::Svg:
+        WriteCutLinesFile(target, CutLines(), &WriteCutLinesSvg);
+        return;
     case TExportFormat::Dxf:
-    case TExportFormat::CutPdf:
-        throw EFretcardError(QStringLiteral("cut lines cannot be written by this build"));
+        WriteCutLinesFile(target, CutLines(), &WriteCutLinesDxf);
+        return;
+    case TExportFormat::CutPdf: {
+        const TCutLines lines = CutLines();
+        WriteFileSafely(target, [&](QIODevice *device) {
+            TTiledPdf pdf(device, m_options.paper);
+            pdf.AddPattern(lines.blankSize, PaintCutLines(lines), false);
+            pdf.Finish();
+        });
+        return;
     }
+    }
+}
+
+TCutLines TRunner::CutLines()
+{
+    TBaseShape &view = m_maker.View();
+    TCutLineOptions options;
+    if (m_look.settings.Base)
+        options.baseBar = BaseBar::Rectangle(view.Width(), view.Height());
+    return BuildCutLines(view, options);
 }
 
 void TRunner::ExportList(const QStringList &names)
@@ -226,8 +270,23 @@ void TRunner::ExportListToOneFile(const QStringList &names)
     const QString target = TargetFileName(m_options.output, FormatExtension(m_options.format));
     if (!MayWrite(target))
         return;
-    Fail(target, QStringLiteral("cut lines cannot be written by this build"));
-    Q_UNUSED(names);
+    try {
+        WriteFileSafely(target, [&](QIODevice *device) {
+            TTiledPdf pdf(device, m_options.paper);
+            for (qsizetype i = 0; i < names.size(); ++i) {
+                if (m_progress)
+                    m_progress(QStringLiteral("name %1 of %2").arg(i + 1).arg(names.size()));
+                LookFor(names.at(i));
+                const TCutLines lines = CutLines();
+                pdf.AddPattern(lines.blankSize, PaintCutLines(lines), false);
+            }
+            pdf.Finish();
+        });
+    } catch (const EFretcardError &error) {
+        Fail(target, error.message());
+    } catch (const std::bad_alloc &) {
+        Fail(target, QStringLiteral("not enough memory for a pattern this large"));
+    }
 }
 } // namespace
 

@@ -50,9 +50,10 @@ QSizeF PortraitInches(TPaper paper) { return paper == TPaper::A4 ? kA4Inches : k
 
 QSize PrintableArea(QSizeF pageInches)
 {
-    const double marginsInches = 2 * kMarginCm / kCmPerInch;
-    return QSize(int(std::floor((pageInches.width() - marginsInches) * kPatternPixelsPerInch)),
-                 int(std::floor((pageInches.height() - marginsInches) * kPatternPixelsPerInch)));
+    const double sideMarginsInches = 2 * kMarginCm / kCmPerInch;
+    const double topAndBottomInches = 2 * kTopMarginCm / kCmPerInch;
+    return QSize(int(std::floor((pageInches.width() - sideMarginsInches) * kPatternPixelsPerInch)),
+                 int(std::floor((pageInches.height() - topAndBottomInches) * kPatternPixelsPerInch)));
 }
 
 TPageTiling PlanPages(QSize patternPixels, TPaper paper)

@@ -6,6 +6,7 @@
 // many), so the printed pages tape together with the lines meeting.
 
 #include "export/exportoptions.h"
+#include "render/pageplacement.h"
 
 #include <QPointF>
 #include <QRect>
@@ -17,7 +18,8 @@ namespace PageTiling {
 inline constexpr double kCmPerInch = 2.54;
 inline constexpr double kPatternPixelsPerInch = 96.0;
 // Where Export PDF puts the picture, and the margin kept on every side.
-inline constexpr double kMarginCm = 1.0;
+inline constexpr double kMarginCm = PagePlacement::kPictureLeftCm;
+inline constexpr double kTopMarginCm = PagePlacement::kPictureTopCm;
 // Half an inch of pattern printed on both neighbouring pages.
 inline constexpr int kOverlapPixels = 48;
 } // namespace PageTiling

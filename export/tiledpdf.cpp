@@ -92,10 +92,9 @@ void PaintLabel(QPainter &painter, const QString &label, QSizeF pageInches)
 }
 } // namespace
 
-TTiledPdf::TTiledPdf(TPaper paper) : m_paper(paper), m_buffer(&m_content)
+TTiledPdf::TTiledPdf(QIODevice *device, TPaper paper) : m_paper(paper)
 {
-    m_buffer.open(QIODevice::WriteOnly);
-    m_writer = std::make_unique<QPdfWriter>(&m_buffer);
+    m_writer = std::make_unique<QPdfWriter>(device);
     m_writer->setResolution(kPdfResolution);
     m_writer->setCreator(QStringLiteral("fretcard-export"));
 }
@@ -125,7 +124,7 @@ void TTiledPdf::StartPage(const TPageTiling &tiling)
 // corner, for a tile showing `source`.
 static void PlacePatternPixels(QPainter &painter, const QRect &source)
 {
-    painter.translate(kMarginCm * kUnitsPerCm, kMarginCm * kUnitsPerCm);
+    painter.translate(kMarginCm * kUnitsPerCm, kTopMarginCm * kUnitsPerCm);
     painter.scale(kUnitsPerPixel, kUnitsPerPixel);
     painter.translate(-QPointF(source.topLeft()));
 }
@@ -137,7 +136,7 @@ void TTiledPdf::PaintTile(const TPageTiling &tiling, const TTile &tile, const TP
     m_painter.restore();
     if (!tiling.Tiled()) {
         if (framed)
-            PaintFrame(m_painter, QRectF(QPointF(kMarginCm * kUnitsPerCm, kMarginCm * kUnitsPerCm),
+            PaintFrame(m_painter, QRectF(QPointF(kMarginCm * kUnitsPerCm, kTopMarginCm * kUnitsPerCm),
                                          QSizeF(tile.source.size()) * kUnitsPerPixel));
         return;
     }
@@ -158,13 +157,11 @@ int TTiledPdf::AddPattern(QSize patternPixels, const TPaintPattern &paint, bool 
     return int(tiling.tiles.size());
 }
 
-QByteArray TTiledPdf::Finish()
+void TTiledPdf::Finish()
 {
     if (m_painter.isActive() && !m_painter.end())
         throw EFretcardError(kPdfFailed);
     m_writer.reset();
-    m_buffer.close();
-    return m_content;
 }
 
 TPaintPattern PaintPicture(const QImage &picture)

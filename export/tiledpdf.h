@@ -6,8 +6,6 @@
 
 #include "export/pagetiling.h"
 
-#include <QByteArray>
-#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -15,6 +13,7 @@
 #include <memory>
 
 class QImage;
+class QIODevice;
 
 // Paints the part `source` (in pattern pixels) of the pattern on a page
 // whose painter has its origin at the paper's top-left corner, in device
@@ -24,7 +23,9 @@ using TPaintPattern = std::function<void(QPainter &page, const QRect &source)>;
 
 class TTiledPdf {
 public:
-    explicit TTiledPdf(TPaper paper);
+    // Writes to `device`, open for writing, as the pages are made, so that a
+    // long list never has to sit in memory.
+    TTiledPdf(QIODevice *device, TPaper paper);
     ~TTiledPdf();
     TTiledPdf(const TTiledPdf &) = delete;
     TTiledPdf &operator=(const TTiledPdf &) = delete;
@@ -34,17 +35,14 @@ public:
     // seams). Returns the number of pages added.
     int AddPattern(QSize patternPixels, const TPaintPattern &paint, bool framed);
 
-    // Ends the document: the whole file. Throws EFretcardError when Qt could
-    // not make it.
-    QByteArray Finish();
+    // Ends the document. Throws EFretcardError when Qt could not make it.
+    void Finish();
 
 private:
     void StartPage(const TPageTiling &tiling);
     void PaintTile(const TPageTiling &tiling, const TTile &tile, const TPaintPattern &paint, bool framed);
 
     TPaper m_paper;
-    QByteArray m_content;
-    QBuffer m_buffer;
     std::unique_ptr<QPdfWriter> m_writer;
     QPainter m_painter;
     bool m_anyPage = false;
