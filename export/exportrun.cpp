@@ -65,8 +65,9 @@ void WriteCutLinesFile(const QString &path, const TCutLines &lines,
 TPaintPattern PaintCutLines(const TCutLines &lines)
 {
     return [&lines](QPainter &page, const QRect &source) {
-        const bool whole = source == QRect(QPoint(0, 0), lines.blankSize);
-        PaintCutLinesPage(page, lines, whole ? std::nullopt : std::optional<QRectF>(source));
+        if (source != QRect(QPoint(0, 0), lines.blankSize))
+            ShiftToTile(page, source, lines.blankSize);
+        PaintCutLinesPage(page, lines);
     };
 }
 

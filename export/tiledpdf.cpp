@@ -164,6 +164,21 @@ void TTiledPdf::Finish()
     m_writer.reset();
 }
 
+void ShiftToTile(QPainter &page, const QRect &source, QSize patternPixels)
+{
+    const QRect whole(QPoint(0, 0), patternPixels);
+    constexpr int kEdgeRoom = 1;
+    const QMargins room(source.left() == whole.left() ? kEdgeRoom : 0, source.top() == whole.top() ? kEdgeRoom : 0,
+                        source.right() == whole.right() ? kEdgeRoom : 0,
+                        source.bottom() == whole.bottom() ? kEdgeRoom : 0);
+    const QPointF corner(kMarginCm * kUnitsPerCm, kTopMarginCm * kUnitsPerCm);
+    const QRect clip = source.marginsAdded(room);
+    page.setClipRect(QRectF(corner + QPointF(clip.topLeft() - source.topLeft()) * kUnitsPerPixel,
+                            QSizeF(clip.size()) * kUnitsPerPixel),
+                     Qt::IntersectClip);
+    page.translate(-QPointF(source.topLeft()) * kUnitsPerPixel);
+}
+
 TPaintPattern PaintPicture(const QImage &picture)
 {
     return [&picture](QPainter &page, const QRect &source) {

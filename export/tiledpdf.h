@@ -48,6 +48,12 @@ private:
     bool m_anyPage = false;
 };
 
+// For content painted as a whole pattern on a page of its own: shifts the
+// painter so that `source` lands where the pattern's corner would, and clips
+// it to the tile. Where the tile's edge is the pattern's own, the clip leaves
+// room for a line drawn on that edge, so the blank's outline is never cut in half.
+void ShiftToTile(QPainter &page, const QRect &source, QSize patternPixels);
+
 // Paints `picture` pixel for pixel, without smoothing, as a TPaintPattern;
 // `picture` must outlive the returned function.
 TPaintPattern PaintPicture(const QImage &picture);

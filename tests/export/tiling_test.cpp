@@ -145,6 +145,14 @@ TEST(Tiling, ThirtyByFourInchSignOnLetterAndA4TheLinesMeetAcrossTheSeams)
         std::vector<QImage> rendered;
         for (int page = 1; page <= pages; ++page)
             rendered.push_back(RenderPage(pdf, page, dir.filePath(QStringLiteral("p%1").arg(page))));
+        // The blank's top and bottom outline, 4 in apart, on a page in the middle.
+        const QImage &middle = rendered[1];
+        std::vector<int> inkRows;
+        for (int y = 0; y < middle.height() - kLabelMargin; ++y)
+            if (middle.pixel(middle.width() / 2, y) == kInk)
+                inkRows.push_back(y);
+        ASSERT_FALSE(inkRows.empty());
+        EXPECT_NEAR(inkRows.back() - inkRows.front(), 384, 1);
         for (int seam = 0; seam + 1 < pages; ++seam) {
             const TSeamCheck check = CompareSeam(rendered[seam], rendered[seam + 1]);
             EXPECT_GT(check.inkCompared, 100) << "seam " << seam + 1 << " crosses the blank and letters";
