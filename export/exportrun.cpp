@@ -277,9 +277,16 @@ void TRunner::ExportListToOneFile(const QStringList &names)
             for (qsizetype i = 0; i < names.size(); ++i) {
                 if (m_progress)
                     m_progress(QStringLiteral("name %1 of %2").arg(i + 1).arg(names.size()));
-                LookFor(names.at(i));
-                const TCutLines lines = CutLines();
-                pdf.AddPattern(lines.blankSize, PaintCutLines(lines), false);
+                // A name that cannot be drawn is left out and named; a
+                // device that fails ends the whole file.
+                try {
+                    LookFor(names.at(i));
+                    const TCutLines lines = CutLines();
+                    pdf.AddPattern(lines.blankSize, PaintCutLines(lines), false);
+                } catch (const std::bad_alloc &) {
+                    Fail(QStringLiteral("name %1 (%2)").arg(i + 1).arg(Quoted(names.at(i))),
+                         QStringLiteral("not enough memory for a pattern this large"));
+                }
             }
             pdf.Finish();
         });

@@ -8,6 +8,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <exception>
 #ifdef Q_OS_WIN
 #include <io.h>
 #define FRETCARD_ISATTY(stream) _isatty(_fileno(stream))
@@ -73,8 +74,14 @@ int main(int argc, char **argv)
             Print(stderr, QString::fromLatin1(kClearProgressLine) + line);
             progressShown = true;
         };
-    TExportRun run(parsed.options, report, progress);
-    const int status = run.Run();
+    int status = ExitStatus::kPatternFailed;
+    try {
+        TExportRun run(parsed.options, report, progress);
+        status = run.Run();
+    } catch (const std::exception &error) {
+        // Whatever was not foreseen still ends with a message, not a crash.
+        report(QString::fromUtf8(error.what()));
+    }
     if (progressShown)
         Print(stderr, QStringLiteral("\n"));
     return status;

@@ -93,13 +93,20 @@ TPatternLook TPatternMaker::FittedAround(const TPatternLook &look, double margin
         return look;
     const int marginPixels = int(std::lround(margin));
     if (s.Multiline) {
-        // Centred text stays centred: equal room on both sides.
-        s.BlankWidth = int(std::ceil(bounds.width())) + 2 * marginPixels;
-    } else {
-        s.HPos = PatternRanges::HPos.Clamp(marginPixels - int(std::floor(bounds.left())));
-        s.VPos = PatternRanges::VPos.Clamp(marginPixels - int(std::floor(bounds.top())));
-        s.BlankWidth = int(std::ceil(bounds.right())) + s.HPos + marginPixels;
+        // Multi-line text is centred both ways: equal room all round.
+        s.BlankWidth = std::min(int(std::ceil(bounds.width())) + 2 * marginPixels, kLayoutRoom);
+        s.BlankHeight = std::min(int(std::ceil(bounds.height())) + 2 * marginPixels, kLayoutRoom);
+        // The lines are centred by their line boxes, not by their ink: grow
+        // the blank until the narrower of the two vertical margins is full.
+        Show(fitted);
+        const QRectF placed = TextBounds();
+        const double narrower = std::min(placed.top(), s.BlankHeight - placed.bottom());
+        s.BlankHeight = std::min(s.BlankHeight + 2 * std::max(0, int(std::ceil(marginPixels - narrower))), kLayoutRoom);
+        return fitted;
     }
+    s.HPos = PatternRanges::HPos.Clamp(marginPixels - int(std::floor(bounds.left())));
+    s.VPos = PatternRanges::VPos.Clamp(marginPixels - int(std::floor(bounds.top())));
+    s.BlankWidth = int(std::ceil(bounds.right())) + s.HPos + marginPixels;
     Show(fitted);
     const int textBottom = int(std::ceil(TextBounds().bottom()));
     s.BlankHeight = s.Base ? textBottom + BaseBar::kTopAboveBottom - kLettersIntoBaseBar : textBottom + marginPixels;

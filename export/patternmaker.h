@@ -39,7 +39,9 @@ public:
     // `look` with the blank fitted around its text: `margin` pixels right of
     // and below the letters, and at least that much left of and above them
     // (the text moves right and down to make room; it cannot move up, so
-    // above the letters the face's own leading may leave more).
+    // above the letters the face's own leading may leave more). Centred
+    // multi-line text gets at least the margin all round. With a base bar, the bar
+    // lies under the letters instead of the bottom margin.
     TPatternLook FittedAround(const TPatternLook &look, double margin);
 
     TBaseShape &View() { return m_view; }

@@ -77,4 +77,18 @@ TEST(LetterHeight, FitGivesEachNameItsOwnBlankWithTheMarginAroundTheLetters)
     EXPECT_NEAR(wide.height() - 1 - ink.bottom(), 48, 1);
     EXPECT_NEAR(ink.left(), 48, 1);
     EXPECT_GE(ink.top(), 47);
+
+    // Centred multi-line text gets at least the margin all round.
+    const QImage centred = Export(dir, "centred", {"--text", "Happy Trails", "--multiline", "--size", "50", "--fit",
+                                                   "--no-outline"});
+    const QRect around = InkBounds(centred);
+    ASSERT_LT(centred.height(), 200);
+    EXPECT_NEAR(around.left(), 24, 2);
+    EXPECT_NEAR(centred.width() - 1 - around.right(), 24, 2);
+    // Centred by the line box: the margin above and below may differ, the
+    // narrower one is the margin asked for.
+    const int above = around.top();
+    const int below = centred.height() - 1 - around.bottom();
+    EXPECT_NEAR(std::min(above, below), 24, 2);
+    EXPECT_LT(std::max(above, below), 48);
 }
