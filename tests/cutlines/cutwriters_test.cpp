@@ -349,3 +349,36 @@ TEST(CutLineFiles, EveryWriterReportsADeviceThatRefusesToWrite)
         EXPECT_FALSE(writer(lines, &readOnly));
     }
 }
+
+TEST(CutLineFiles, PagePainterKeepsFullScaleOnAnyResolutionAndCanDrawOnePartOfThePattern)
+{
+    // A 192 DPI page: two device pixels to a pattern pixel, 1 cm is 75.6 px.
+    constexpr int Dpi = 192;
+    constexpr double Corner = Dpi / 2.54;
+    const TCutLines lines = BlankOnly(QString(), 0);
+    auto inkOf = [&](const std::optional<QRectF> &source) {
+        QImage page(1000, 600, QImage::Format_RGB32);
+        page.setDotsPerMeterX(qRound(Dpi / 0.0254));
+        page.setDotsPerMeterY(qRound(Dpi / 0.0254));
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        PaintCutLinesPage(painter, lines, source);
+        painter.end();
+        QRect ink;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (qGray(page.pixel(x, y)) < 250)
+                    ink |= QRect(x, y, 1, 1);
+        return ink;
+    };
+    // The whole blank, 144 px high, is 288 device pixels high (and runs off
+    // this small page to the right).
+    const QRect whole = inkOf(std::nullopt);
+    EXPECT_NEAR(whole.top(), Corner, 2);
+    EXPECT_NEAR(whole.height(), 2 * 144, 3);
+    // The blank's last 200 px, drawn from the corner and clipped to their size.
+    const QRect part = inkOf(QRectF(760, 0, 200, 144));
+    EXPECT_NEAR(part.left(), Corner, 1);
+    EXPECT_NEAR(part.right(), Corner + 2 * 200, 3);
+    EXPECT_NEAR(part.height(), 2 * 144, 3);
+}
