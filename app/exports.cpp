@@ -1,7 +1,7 @@
 #include "exports.h"
 
-#include "app/basebar.h"
-#include "app/workimage.h"
+#include "render/basebar.h"
+#include "render/workimage.h"
 #include "render/bmpfile.h"
 #include "core/errors.h"
 #include "core/safefile.h"

@@ -5,7 +5,7 @@
 
 #include "app/fretcard1.h"
 #include "app/programfolders.h"
-#include "app/workimage.h"
+#include "render/workimage.h"
 #include "render/caption.h"
 #include "render/colors.h"
 #include "render/font.h"

@@ -7,7 +7,7 @@
 // Later commands read the settings from these controls and change them only
 // by setting the controls, so that the same handlers and cascades run.
 
-#include "app/workimage.h"
+#include "render/workimage.h"
 #include "ui/commandguard.h"
 #include "ui/dialogs.h"
 

@@ -5,7 +5,9 @@
 #include "app/fretcard1.h"
 
 #include "app/formsurface.h"
+#include "patternfile/patternsettings.h"
 #include "render/colors.h"
+#include "render/patternview.h"
 #include "render/shapecontrol.h"
 #include "ui/ornaments.h"
 #include "ui/panel.h"
@@ -61,7 +63,6 @@ constexpr QRect kLinkPanel2(848, 592, 153, 25);
 constexpr int kInitialFontSize = 80;
 constexpr int kInitialWidth = 960;
 constexpr int kInitialHeight = 144;
-constexpr int kPresetFontHeight = -107;
 
 const QColor kGray(128, 128, 128);
 const QColor kSilver(192, 192, 192);
@@ -69,8 +70,6 @@ const QColor kTeal(0, 128, 128);
 const QColor kButtonFace(240, 240, 240);
 const QColor kWarningColor(255, 0, 0);
 
-const QString kPresetFace = QStringLiteral("Fretcard Gothic");
-const QString kInitialText = QStringLiteral("Scroll Saw");
 
 QLabel *MakeLabel(const QString &text, QWidget *parent, QPoint at)
 {
@@ -78,17 +77,6 @@ QLabel *MakeLabel(const QString &text, QWidget *parent, QPoint at)
     label->move(at);
     label->adjustSize();
     return label;
-}
-
-void SetPresetFont(TShapeControl &view, TColor color)
-{
-    TFont font;
-    font.setName(kPresetFace);
-    font.setStyle(fsBold);
-    font.setHeight(kPresetFontHeight);
-    font.setColor(color);
-    font.setCharset(ANSI_CHARSET);
-    view.Caption()->setFont(font);
 }
 
 // The classic light colours, whatever the desktop's theme: the captions sit
@@ -162,21 +150,7 @@ void TForm1::BuildPreviewPanel()
     ShapeControl1 = new TShapeControl(Panel1);
     ShapeControl1->setObjectName("ShapeControl1");
     ShapeControl1->setGeometry(kPatternView);
-    ShapeControl1->setShape(stRoundRect);
-    ShapeControl1->setRoundPercent(0);
-    ShapeControl1->setColor(clMedGray);
-    ShapeControl1->Bevel()->setWidth(1);
-    ShapeControl1->Shadow()->setStyle(hssNone);
-    TCaption *caption = ShapeControl1->Caption();
-    caption->setCaption(kInitialText);
-    caption->setAlignment(agTopLeft);
-    caption->setMultiLine(false);
-    SetPresetFont(*ShapeControl1, clBlack);
-    caption->FontFX()->setStyle(tdOutline);
-    caption->FontFX()->setLightDepth(0);
-    caption->FontFX()->setShadowDepth(0);
-    caption->FontFX()->SetPos(0, 0);
-    caption->FontFX()->setTracing(0);
+    PreparePatternView(*ShapeControl1);
     ShapeControl1->setToolTip(
         QStringLiteral("This is the pattern display port. What you see here is what will print."));
 
@@ -191,7 +165,7 @@ void TForm1::BuildPreviewPanel()
     Image11->hide();
 
     ShapeControl2 = MakePreset(Panel1);
-    SetPresetFont(*ShapeControl2, clWindowText);
+    ShapeControl2->Caption()->setFont(PresetFont(clWindowText));
     ShapeControl2->Caption()->FontFX()->setStyle(tdNone);
     ShapeControl3 = MakePreset(Panel1);
     ShapeControl3->Caption()->FontFX()->setStyle(tdOutline);
@@ -284,19 +258,19 @@ void TForm1::BuildSettingsPanel()
         MakeLabel(QString::fromLatin1(row.letter), Panel2, {kHotKeyLetterX, row.y + kCaptionDrop});
     }
 
-    auto bar = [&](int min, int max, int position, const char *hint, QRect at) {
-        auto *scrollBar = new TScrollBar(min, max, position, Panel2);
+    auto bar = [&](PatternRange range, int position, const char *hint, QRect at) {
+        auto *scrollBar = new TScrollBar(range.Min, range.Max, position, Panel2);
         scrollBar->setGeometry(at);
         scrollBar->setToolTip(QString::fromLatin1(hint));
         return scrollBar;
     };
-    ScrollBar1 = bar(10, 200, kInitialFontSize, "Change font size", {kBarX, 26, kBarWidth, kBarHeight});
-    ScrollBar2 = bar(96, 960, kInitialWidth, "Change the size of the blank", {kBarX, 50, kBarWidth, kBarHeight});
-    ScrollBar3 = bar(47, 289, kInitialHeight, "Change the size of the blank", {kBarX, 74, kBarWidth, kBarHeight});
-    ScrollBar4 = bar(0, 300, 0, "Position the text vertical", {kBarX, 98, kHalfBarWidth, kBarHeight});
-    ScrollBar5 = bar(0, 100, 0, "Set the corner roundness", {kBarX, 146, kBarWidth, kBarHeight});
-    ScrollBar6 = bar(0, 500, 0, "Position the text horizontal", {kSecondHalfBarX, 98, kHalfBarWidth, kBarHeight});
-    ScrollBar7 = bar(-100, 100, 0, "Change the letter spacing", {kBarX, 123, kBarWidth, kBarHeight});
+    ScrollBar1 = bar(PatternRanges::FontSize, kInitialFontSize, "Change font size", {kBarX, 26, kBarWidth, kBarHeight});
+    ScrollBar2 = bar(PatternRanges::BlankWidth, kInitialWidth, "Change the size of the blank", {kBarX, 50, kBarWidth, kBarHeight});
+    ScrollBar3 = bar(PatternRanges::BlankHeight, kInitialHeight, "Change the size of the blank", {kBarX, 74, kBarWidth, kBarHeight});
+    ScrollBar4 = bar(PatternRanges::VPos, 0, "Position the text vertical", {kBarX, 98, kHalfBarWidth, kBarHeight});
+    ScrollBar5 = bar(PatternRanges::Corners, 0, "Set the corner roundness", {kBarX, 146, kBarWidth, kBarHeight});
+    ScrollBar6 = bar(PatternRanges::HPos, 0, "Position the text horizontal", {kSecondHalfBarX, 98, kHalfBarWidth, kBarHeight});
+    ScrollBar7 = bar(PatternRanges::Kern, 0, "Change the letter spacing", {kBarX, 123, kBarWidth, kBarHeight});
     QWidget::setTabOrder(ScrollBar1, ScrollBar2);
     QWidget::setTabOrder(ScrollBar2, ScrollBar3);
     QWidget::setTabOrder(ScrollBar3, ScrollBar4);
@@ -320,7 +294,7 @@ void TForm1::BuildCommandPanel()
     Panel3->setColor(kSilver);
 
     MakeLabel(QStringLiteral("Text Input"), Panel3, kTextInputCaption);
-    Edit1 = new QLineEdit(kInitialText, Panel3);
+    Edit1 = new QLineEdit(kInitialPatternText, Panel3);
     Edit1->setGeometry(kEdit1);
     Edit1->setAlignment(Qt::AlignCenter);
 

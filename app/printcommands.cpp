@@ -1,8 +1,8 @@
 #include "printcommands.h"
 
-#include "app/basebar.h"
+#include "render/basebar.h"
 #include "app/exports.h"
-#include "app/workimage.h"
+#include "render/workimage.h"
 #include "printengine/printenginecomponent.h"
 #include "core/errors.h"
 

@@ -5,6 +5,24 @@
 
 #include <optional>
 
+// The range of each setting, as its scroll bar in the window holds it.
+struct PatternRange {
+    int Min;
+    int Max;
+    constexpr int Clamp(int value) const { return value < Min ? Min : (value > Max ? Max : value); }
+    constexpr bool Contains(int value) const { return value >= Min && value <= Max; }
+};
+
+namespace PatternRanges {
+inline constexpr PatternRange FontSize{10, 200};
+inline constexpr PatternRange BlankWidth{96, 960};
+inline constexpr PatternRange BlankHeight{47, 289};
+inline constexpr PatternRange VPos{0, 300};
+inline constexpr PatternRange Corners{0, 100};
+inline constexpr PatternRange HPos{0, 500};
+inline constexpr PatternRange Kern{-100, 100};
+} // namespace PatternRanges
+
 // What Save As writes: the values read from the window's controls. The
 // defaults are the window's initial settings.
 struct PatternSettings {

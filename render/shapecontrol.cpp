@@ -292,16 +292,23 @@ std::vector<TGlyphPiece> TBaseShape::CaptionGlyphs()
     return canvas.Captured();
 }
 
-void TBaseShape::SaveToBitmapFile(const QString &fileName)
+QImage TBaseShape::Snapshot()
 {
-    QImage snapshot;
-    if (Width() > 0 && Height() > 0) {
-        snapshot = QImage(Width(), Height(), QImage::Format_RGB32);
-        if (snapshot.isNull())
-            throw EOutOfResources();
-        snapshot.fill(Qt::white);
+    if (Width() <= 0 || Height() <= 0)
+        return {};
+    QImage snapshot(Width(), Height(), QImage::Format_RGB32);
+    if (snapshot.isNull())
+        throw EOutOfResources();
+    snapshot.fill(Qt::white);
+    {
         QPainter painter(&snapshot);
         RenderTo(painter);
     }
+    return snapshot;
+}
+
+void TBaseShape::SaveToBitmapFile(const QString &fileName)
+{
+    const QImage snapshot = Snapshot();
     WriteFileSafely(fileName, [&snapshot](QIODevice *device) { WriteBmp(snapshot, device); });
 }

@@ -115,7 +115,10 @@ public:
     // The caption's glyph outlines exactly as RenderTo lays them out, in the
     // view's pixels, with the rectangles the picture clips them to.
     std::vector<TGlyphPiece> CaptionGlyphs();
-    // Writes the view as a 24-bit BMP of exactly Width x Height pixels.
+    // The view on white, exactly Width x Height pixels; a null image when
+    // the view has no area. Throws EOutOfResources when no image can be had.
+    QImage Snapshot();
+    // Writes the snapshot as a 24-bit BMP.
     void SaveToBitmapFile(const QString &fileName);
 
     // Where the caption goes: inside the outline, clear of the shadow.

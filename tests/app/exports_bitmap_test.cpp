@@ -1,7 +1,7 @@
 // Export BMP, driven through a scripted window: which files appear, what they
 // hold, what the user is asked and what the caption becomes.
 #include "app/exports.h"
-#include "app/workimage.h"
+#include "render/workimage.h"
 #include "exports_fakewindow.h"
 #include "core/errors.h"
 #include "support/testfiles.h"

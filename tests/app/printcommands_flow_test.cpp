@@ -1,7 +1,7 @@
 // Print and Export PDF against a recording document: the engine calls, their
 // order and arguments, and what reaches the snapshot and the chosen file.
 #include "app/printcommands.h"
-#include "app/workimage.h"
+#include "render/workimage.h"
 #include "exports_fakewindow.h"
 #include "core/errors.h"
 

@@ -1,7 +1,7 @@
 // Export PDF through the real engine library: the file is one landscape
 // letter page with the pattern at full scale, 1 cm from the paper's corner.
 #include "app/printcommands.h"
-#include "app/workimage.h"
+#include "render/workimage.h"
 #include "exports_fakewindow.h"
 #include "printengine/printenginecomponent.h"
 #include "printengine/printengineloader.h"

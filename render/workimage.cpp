@@ -1,6 +1,6 @@
 #include "workimage.h"
 
-#include "app/exports.h"
+#include "core/safefile.h"
 #include "render/bmpfile.h"
 #include "core/errors.h"
 

@@ -1,6 +1,6 @@
 #include "basebar.h"
 
-#include "app/workimage.h"
+#include "render/workimage.h"
 #include "render/floodfill.h"
 
 #include <QPainter>

@@ -1,7 +1,7 @@
 // The work image and the base bar drawn into it: exact pixels on a picture
 // of a known pattern.
-#include "app/basebar.h"
-#include "app/workimage.h"
+#include "render/basebar.h"
+#include "render/workimage.h"
 #include "core/errors.h"
 
 #include <QBuffer>

@@ -1,0 +1,302 @@
+#include "export/exportoptions.h"
+
+#include "export/units.h"
+#include "patternfile/patternsettings.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+#include <functional>
+#include <vector>
+
+namespace {
+const QString kProgramName = QStringLiteral("fretcard-export");
+
+const QString kExamples = QStringLiteral(
+    "\nExamples:\n"
+    "  fretcard-export --pattern sign.frcd --format pdf --output sign.pdf\n"
+    "  fretcard-export --names class.txt --letter-height 1.5in --fit --format svg --output plaques/\n"
+    "  fretcard-export --text \"Welcome Home\" --blank 30inx4in --size 200 --format cutpdf --page a4 --output "
+    "house.pdf\n");
+
+struct TFormatName {
+    const char *name;
+    TExportFormat format;
+};
+constexpr TFormatName kFormats[] = {{"bmp", TExportFormat::Bmp}, {"pdf", TExportFormat::Pdf},
+                                    {"svg", TExportFormat::Svg}, {"dxf", TExportFormat::Dxf},
+                                    {"cutpdf", TExportFormat::CutPdf}};
+
+// One place for every option: its names, value and help, in the order --help lists them.
+struct TOptionSet {
+    QCommandLineOption help{QStringList{"h", "help"}, "Show this help and exit."};
+    QCommandLineOption version{"version", "Show the program's version and exit."};
+    QCommandLineOption pattern{"pattern", "Take every setting from a pattern file (.frcd).", "FILE"};
+    QCommandLineOption text{"text", "The text of the pattern.", "TEXT"};
+    QCommandLineOption font{"font", "The font face.", "NAME"};
+    QCommandLineOption size{"size", "Font size in points, 10 to 200.", "POINTS"};
+    QCommandLineOption kern{"kern", "Extra pixels between letters, -100 to 100.", "N"};
+    QCommandLineOption vpos{"vpos", "Moves the text down, 0 to 300 pixels.", "N"};
+    QCommandLineOption hpos{"hpos", "Moves the text right, 0 to 500 pixels.", "N"};
+    QCommandLineOption corners{"corners", "Corner roundness of the blank, 0 to 100.", "N"};
+    QCommandLineOption multiline{"multiline", "Centred text on several lines."};
+    QCommandLineOption base{"base", "A base bar under the letters (square corners, solid letters)."};
+    QCommandLineOption noOutline{"no-outline", "Solid letters instead of hollow ones."};
+    QCommandLineOption noPageOutline{"no-page-outline", "No outline around the blank."};
+    QCommandLineOption blank{"blank",
+                             "The blank's size: pixels (960x144) or lengths with a unit (30inx4in, 600mmx90mm).",
+                             "WIDTHxHEIGHT"};
+    QCommandLineOption names{"names",
+                             "One pattern per name in a UTF-8 text file, one name a line; blank lines and lines "
+                             "starting with # are skipped.",
+                             "FILE"};
+    QCommandLineOption letterHeight{"letter-height",
+                                    "Choose the font size so that a capital H is this tall (1.5in, 38mm).",
+                                    "LENGTH"};
+    QCommandLineOption fit{"fit", "Size the blank around the text, with the margin."};
+    QCommandLineOption margin{"margin", "The margin --fit leaves around the text (default 0.25in).", "LENGTH"};
+    QCommandLineOption format{"format",
+                              "bmp or pdf (the picture, as the window exports it), svg, dxf or cutpdf (the cut "
+                              "lines). Taken from the output's ending when left out.",
+                              "FORMAT"};
+    QCommandLineOption output{"output", "The file to write; with --names, the folder that receives one file per name.",
+                              "PATH"};
+    QCommandLineOption singleFile{"single-file", "With --names and --format cutpdf: one PDF, one name a page."};
+    QCommandLineOption page{"page",
+                            "Paper for pdf and cutpdf, letter (default) or a4; larger patterns are tiled over "
+                            "several pages.",
+                            "PAPER"};
+    QCommandLineOption overwrite{"overwrite", "Replace files that exist already."};
+
+    std::vector<const QCommandLineOption *> All() const
+    {
+        return {&help,  &version, &pattern, &text,      &font,         &size,  &kern,     &vpos,
+                &hpos,  &corners, &multiline, &base,    &noOutline,    &noPageOutline, &blank, &names,
+                &letterHeight, &fit, &margin, &format, &output, &singleFile, &page, &overwrite};
+    }
+};
+
+void AddAll(QCommandLineParser &parser, const TOptionSet &options)
+{
+    parser.setApplicationDescription(QStringLiteral("Writes scroll-saw patterns without the window: one pattern, "
+                                                    "a list of names, or a sign larger than the page."));
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const QCommandLineOption *option : options.All())
+        parser.addOption(*option);
+}
+
+class TRefusal {
+public:
+    explicit TRefusal(QString message) : m_message(std::move(message)) {}
+    const QString &Message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+int WholeNumberIn(const QCommandLineParser &parser, const QCommandLineOption &option, PatternRange range)
+{
+    const QString value = parser.value(option);
+    bool ok = false;
+    const int number = value.trimmed().toInt(&ok);
+    const QString name = QStringLiteral("--") + option.names().constLast();
+    if (!ok)
+        throw TRefusal(QStringLiteral("%1 needs a whole number, not \"%2\".").arg(name, value));
+    if (!range.Contains(number))
+        throw TRefusal(QStringLiteral("%1 %2 is out of range: it must be from %3 to %4.")
+                           .arg(name, value)
+                           .arg(range.Min)
+                           .arg(range.Max));
+    return number;
+}
+
+double LengthIn(const QCommandLineParser &parser, const QCommandLineOption &option, double minimum, double maximum)
+{
+    const QString value = parser.value(option);
+    const QString name = QStringLiteral("--") + option.names().constLast();
+    const std::optional<double> length = ExportUnits::ParseLength(value);
+    if (!length)
+        throw TRefusal(QStringLiteral("%1 needs a length with a unit, such as 1.5in or 38mm, not \"%2\".")
+                           .arg(name, value));
+    if (*length < minimum || *length > maximum)
+        throw TRefusal(QStringLiteral("%1 %2 is out of range: it must be from %3 to %4.")
+                           .arg(name, value, ExportUnits::InchesText(minimum), ExportUnits::InchesText(maximum)));
+    return *length;
+}
+
+QSize BlankIn(const QCommandLineParser &parser, const QCommandLineOption &option)
+{
+    const QString value = parser.value(option);
+    const std::optional<QSize> size = ExportUnits::ParseBlankSize(value);
+    if (!size)
+        throw TRefusal(QStringLiteral("--blank needs WIDTHxHEIGHT in pixels or with a unit (960x144, 30inx4in, "
+                                      "600mmx90mm), not \"%1\".")
+                           .arg(value));
+    constexpr int kMax = ExportLimits::kMaxBlankSidePixels;
+    if (size->width() < 1 || size->height() < 1 || size->width() > kMax || size->height() > kMax)
+        throw TRefusal(QStringLiteral("--blank %1 is out of range: each side must be from 1 pixel to %2.")
+                           .arg(value, ExportUnits::InchesText(kMax)));
+    return *size;
+}
+
+std::optional<TExportFormat> FormatNamed(const QString &name)
+{
+    for (const TFormatName &entry : kFormats)
+        if (name.compare(QLatin1String(entry.name), Qt::CaseInsensitive) == 0)
+            return entry.format;
+    return std::nullopt;
+}
+
+TExportFormat FormatOf(const QCommandLineParser &parser, const TOptionSet &set, const QString &output)
+{
+    if (parser.isSet(set.format)) {
+        const std::optional<TExportFormat> format = FormatNamed(parser.value(set.format));
+        if (!format)
+            throw TRefusal(QStringLiteral("--format must be bmp, pdf, svg, dxf or cutpdf, not \"%1\".")
+                               .arg(parser.value(set.format)));
+        return *format;
+    }
+    const QString ending = output.section(QLatin1Char('.'), -1);
+    if (output.contains(QLatin1Char('.')) && ending != QLatin1String("cutpdf"))
+        if (const std::optional<TExportFormat> format = FormatNamed(ending))
+            return *format;
+    throw TRefusal(QStringLiteral("Say what to write with --format bmp, pdf, svg, dxf or cutpdf."));
+}
+
+TPaper PaperOf(const QCommandLineParser &parser, const QCommandLineOption &option)
+{
+    if (!parser.isSet(option))
+        return TPaper::Letter;
+    const QString value = parser.value(option).toLower();
+    if (value == QLatin1String("letter"))
+        return TPaper::Letter;
+    if (value == QLatin1String("a4"))
+        return TPaper::A4;
+    throw TRefusal(QStringLiteral("--page must be letter or a4, not \"%1\".").arg(parser.value(option)));
+}
+
+// An option given twice would leave one of the values unused without a word.
+void RefuseRepeats(const QCommandLineParser &parser, const TOptionSet &set)
+{
+    for (const QCommandLineOption *option : set.All())
+        if (!option->valueName().isEmpty() && parser.values(*option).size() > 1)
+            throw TRefusal(QStringLiteral("--%1 is given more than once.").arg(option->names().constLast()));
+}
+
+TPatternOverrides OverridesOf(const QCommandLineParser &parser, const TOptionSet &set)
+{
+    TPatternOverrides overrides;
+    if (parser.isSet(set.text))
+        overrides.text = parser.value(set.text);
+    if (parser.isSet(set.font)) {
+        overrides.font = parser.value(set.font).trimmed();
+        if (overrides.font->isEmpty())
+            throw TRefusal(QStringLiteral("--font needs the name of a face."));
+    }
+    if (parser.isSet(set.size))
+        overrides.size = WholeNumberIn(parser, set.size, PatternRanges::FontSize);
+    if (parser.isSet(set.kern))
+        overrides.kern = WholeNumberIn(parser, set.kern, PatternRanges::Kern);
+    if (parser.isSet(set.vpos))
+        overrides.vpos = WholeNumberIn(parser, set.vpos, PatternRanges::VPos);
+    if (parser.isSet(set.hpos))
+        overrides.hpos = WholeNumberIn(parser, set.hpos, PatternRanges::HPos);
+    if (parser.isSet(set.corners))
+        overrides.corners = WholeNumberIn(parser, set.corners, PatternRanges::Corners);
+    overrides.multiline = parser.isSet(set.multiline);
+    overrides.base = parser.isSet(set.base);
+    overrides.noOutline = parser.isSet(set.noOutline);
+    overrides.noPageOutline = parser.isSet(set.noPageOutline);
+    if (parser.isSet(set.blank))
+        overrides.blank = BlankIn(parser, set.blank);
+    return overrides;
+}
+
+TExportOptions OptionsOf(const QCommandLineParser &parser, const TOptionSet &set)
+{
+    RefuseRepeats(parser, set);
+    if (!parser.positionalArguments().isEmpty())
+        throw TRefusal(QStringLiteral("Unexpected argument \"%1\"; options start with --.")
+                           .arg(parser.positionalArguments().constFirst()));
+    TExportOptions options;
+    options.patternFile = parser.value(set.pattern);
+    options.overrides = OverridesOf(parser, set);
+    options.namesFile = parser.value(set.names);
+    options.output = parser.value(set.output);
+    if (options.output.isEmpty())
+        throw TRefusal(QStringLiteral("Say where to write with --output PATH."));
+    options.format = FormatOf(parser, set, options.output);
+    options.overwrite = parser.isSet(set.overwrite);
+    options.singleFile = parser.isSet(set.singleFile);
+    if (options.singleFile && (options.format != TExportFormat::CutPdf || options.namesFile.isEmpty()))
+        throw TRefusal(QStringLiteral("--single-file goes with --names and --format cutpdf."));
+    options.fit = parser.isSet(set.fit);
+    if (parser.isSet(set.letterHeight)) {
+        if (options.overrides.size)
+            throw TRefusal(QStringLiteral("--size and --letter-height both set the font size; give one of them."));
+        options.letterHeight = LengthIn(parser, set.letterHeight, ExportLimits::kMinLetterHeightPixels,
+                                        ExportLimits::kMaxLetterHeightPixels);
+    }
+    if (parser.isSet(set.margin)) {
+        if (!options.fit)
+            throw TRefusal(QStringLiteral("--margin goes with --fit."));
+        options.margin = LengthIn(parser, set.margin, 0, ExportLimits::kMaxMarginPixels);
+    }
+    if (options.fit && options.overrides.blank)
+        throw TRefusal(QStringLiteral("--blank and --fit both set the blank's size; give one of them."));
+    options.paper = PaperOf(parser, set.page);
+    return options;
+}
+} // namespace
+
+TParsedArguments ParseExportArguments(const QStringList &arguments)
+{
+    const TOptionSet set;
+    QCommandLineParser parser;
+    AddAll(parser, set);
+    TParsedArguments parsed;
+    if (!parser.parse(arguments)) {
+        parsed.message = parser.errorText();
+        return parsed;
+    }
+    if (parser.isSet(set.help)) {
+        parsed.action = TParsedArguments::TAction::ShowHelp;
+        return parsed;
+    }
+    if (parser.isSet(set.version)) {
+        parsed.action = TParsedArguments::TAction::ShowVersion;
+        return parsed;
+    }
+    try {
+        parsed.options = OptionsOf(parser, set);
+        parsed.action = TParsedArguments::TAction::Export;
+    } catch (const TRefusal &refusal) {
+        parsed.message = refusal.Message();
+    }
+    return parsed;
+}
+
+QString ExportHelpText()
+{
+    const TOptionSet set;
+    QCommandLineParser parser;
+    AddAll(parser, set);
+    QString text = parser.helpText();
+    // Qt names the running program; the help always names this one.
+    text.replace(QRegularExpression(QStringLiteral("^Usage: \\S*")), QStringLiteral("Usage: ") + kProgramName);
+    return text + kExamples;
+}
+
+QString ExportVersionText() { return kProgramName + QLatin1Char(' ') + QStringLiteral(FRETCARD_VERSION); }
+
+QString FormatExtension(TExportFormat format)
+{
+    switch (format) {
+    case TExportFormat::Bmp: return QStringLiteral(".bmp");
+    case TExportFormat::Pdf:
+    case TExportFormat::CutPdf: return QStringLiteral(".pdf");
+    case TExportFormat::Svg: return QStringLiteral(".svg");
+    case TExportFormat::Dxf: return QStringLiteral(".dxf");
+    }
+    return {};
+}

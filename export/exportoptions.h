@@ -1,0 +1,77 @@
+#pragma once
+// The exporter's command line: what to draw, what to write and where.
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace ExitStatus {
+inline constexpr int kSuccess = 0;
+inline constexpr int kPatternFailed = 1;
+inline constexpr int kBadArguments = 2;
+} // namespace ExitStatus
+
+enum class TExportFormat { Bmp, Pdf, Svg, Dxf, CutPdf };
+enum class TPaper { Letter, A4 };
+
+// Settings given on the command line; each replaces the pattern file's (or
+// the initial) value.
+struct TPatternOverrides {
+    std::optional<QString> text;
+    std::optional<QString> font;
+    std::optional<int> size;
+    std::optional<int> kern;
+    std::optional<int> vpos;
+    std::optional<int> hpos;
+    std::optional<int> corners;
+    bool multiline = false;
+    bool base = false;
+    bool noOutline = false;
+    bool noPageOutline = false;
+    std::optional<QSize> blank; // pixels
+};
+
+namespace ExportLimits {
+// A blank may be far larger than the window's, up to a long house sign.
+inline constexpr int kMaxBlankSidePixels = 120 * 96;
+inline constexpr double kMinLetterHeightPixels = 96.0 / 25.4; // 1 mm
+inline constexpr double kMaxLetterHeightPixels = 10 * 96.0;
+inline constexpr double kMaxMarginPixels = 10 * 96.0;
+inline constexpr double kDefaultMarginPixels = 96.0 / 4;
+} // namespace ExportLimits
+
+struct TExportOptions {
+    QString patternFile;
+    TPatternOverrides overrides;
+    QString namesFile;
+    TExportFormat format = TExportFormat::Bmp;
+    QString output;
+    bool overwrite = false;
+    bool singleFile = false;
+    bool fit = false;
+    std::optional<double> letterHeight; // pixels
+    double margin = ExportLimits::kDefaultMarginPixels;
+    TPaper paper = TPaper::Letter;
+};
+
+struct TParsedArguments {
+    enum class TAction { Export, ShowHelp, ShowVersion, Refuse };
+    TAction action = TAction::Refuse;
+    TExportOptions options;
+    // Why the arguments were refused.
+    QString message;
+};
+
+// `arguments` as main() has them, the program's name first.
+TParsedArguments ParseExportArguments(const QStringList &arguments);
+
+// Every option with its meaning, and examples.
+QString ExportHelpText();
+
+// "fretcard-export 1.7"
+QString ExportVersionText();
+
+// The file ending of each format: ".bmp", ".pdf", ".svg", ".dxf".
+QString FormatExtension(TExportFormat format);

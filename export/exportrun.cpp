@@ -1,0 +1,310 @@
+#include "export/exportrun.h"
+
+#include "core/errors.h"
+#include "cutlines/cutlines.h"
+#include "cutlines/cutlinespage.h"
+#include "cutlines/dxfwriter.h"
+#include "cutlines/svgwriter.h"
+#include "core/filenames.h"
+#include "core/safefile.h"
+#include "export/filenaming.h"
+#include "export/nameslist.h"
+#include "export/patternmaker.h"
+#include "export/patternsetup.h"
+#include "export/tiledpdf.h"
+#include "render/basebargeometry.h"
+#include "render/bmpfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QIODevice>
+
+#include <memory>
+#include <optional>
+
+namespace {
+// Inputs that cannot be used at all: nothing is written.
+class EBadInput : public std::runtime_error {
+public:
+    explicit EBadInput(const QString &message) : std::runtime_error(message.toStdString()) {}
+    QString message() const { return QString::fromStdString(what()); }
+};
+
+QString Quoted(const QString &text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
+
+bool Installed(const QString &face) { return QFontDatabase::hasFamily(face); }
+
+// Faces the program maps to a shipped font on purpose (the preset face)
+// are not missing; any other face Qt has to replace is worth a word.
+QString MissingFaceNotice(const QString &face)
+{
+    if (Installed(face))
+        return {};
+    for (const QString &substitute : QFont::substitutes(face))
+        if (Installed(substitute))
+            return {};
+    const QString used = QFontInfo(QFont(face)).family();
+    return QStringLiteral("The face %1 is not installed; %2 is used instead.").arg(Quoted(face), Quoted(used));
+}
+
+// A writer that answered false without the device failing still failed.
+void WriteCutLinesFile(const QString &path, const TCutLines &lines,
+                       bool (*write)(const TCutLines &, QIODevice *))
+{
+    WriteFileSafely(path, [&](QIODevice *device) {
+        if (!write(lines, device))
+            throw EFretcardError(QStringLiteral("the cut lines could not be written"));
+    });
+}
+
+// The cut lines of a tile; a pattern on a page of its own is drawn whole, as
+// the cut-line PDF of the window's page draws it.
+TPaintPattern PaintCutLines(const TCutLines &lines)
+{
+    return [&lines](QPainter &page, const QRect &source) {
+        if (source != QRect(QPoint(0, 0), lines.blankSize))
+            ShiftToTile(page, source, lines.blankSize);
+        PaintCutLinesPage(page, lines);
+    };
+}
+
+class TRunner {
+public:
+    TRunner(const TExportOptions &options, const TExportRun::TLineSink &report,
+            const TExportRun::TLineSink &progress)
+        : m_options(options), m_report(report), m_progress(progress)
+    {
+    }
+
+    int Run();
+
+private:
+    void PrepareLook();
+    QStringList Names() const;
+    void CheckOutputFolder() const;
+    TPatternLook LookFor(const QString &text);
+    void ExportOne(const QString &text, const QString &target);
+    void WritePattern(const QString &target);
+    bool MayWrite(const QString &target);
+    void Fail(const QString &what, const QString &why);
+    TCutLines CutLines();
+    void ExportList(const QStringList &names);
+    void ExportListToOneFile(const QStringList &names);
+
+    const TExportOptions &m_options;
+    const TExportRun::TLineSink &m_report;
+    const TExportRun::TLineSink &m_progress;
+    TPatternMaker m_maker;
+    TPatternLook m_look;
+    int m_failures = 0;
+};
+
+int TRunner::Run()
+{
+    QStringList names;
+    try {
+        PrepareLook();
+        if (!m_options.namesFile.isEmpty()) {
+            names = Names();
+            if (!m_options.singleFile)
+                CheckOutputFolder();
+        }
+    } catch (const EBadInput &error) {
+        m_report(error.message());
+        return ExitStatus::kBadArguments;
+    }
+
+    const QString extension = FormatExtension(m_options.format);
+    if (names.isEmpty())
+        ExportOne(m_look.settings.Text, TargetFileName(m_options.output, extension));
+    else if (m_options.singleFile)
+        ExportListToOneFile(names);
+    else
+        ExportList(names);
+    return m_failures == 0 ? ExitStatus::kSuccess : ExitStatus::kPatternFailed;
+}
+
+void TRunner::PrepareLook()
+{
+    try {
+        m_look.settings = SettingsFor(m_options.patternFile, m_options.overrides);
+    } catch (const EFretcardError &error) {
+        throw EBadInput(QStringLiteral("The pattern file %1 cannot be read: %2.").arg(m_options.patternFile,
+                                                                                     error.message()));
+    }
+    const QString notice = MissingFaceNotice(m_look.settings.FontName);
+    if (!notice.isEmpty())
+        m_report(notice);
+    if (m_options.letterHeight) {
+        m_look.fontPixelHeight = m_maker.FontPixelHeightFor(m_look, *m_options.letterHeight);
+        if (*m_look.fontPixelHeight < 1)
+            throw EBadInput(QStringLiteral("The face %1 has no capital H to measure the letter height by.")
+                                .arg(Quoted(m_look.settings.FontName)));
+    }
+}
+
+QStringList TRunner::Names() const
+{
+    try {
+        return ReadNamesFile(m_options.namesFile);
+    } catch (const ENamesFileError &error) {
+        throw EBadInput(error.message());
+    }
+}
+
+void TRunner::CheckOutputFolder() const
+{
+    const QFileInfo folder(m_options.output);
+    if (!folder.exists())
+        throw EBadInput(QStringLiteral("The output folder %1 does not exist.").arg(m_options.output));
+    if (!folder.isDir())
+        throw EBadInput(QStringLiteral("With --names, --output must be a folder; %1 is a file.").arg(m_options.output));
+    if (!folder.isWritable())
+        throw EBadInput(QStringLiteral("The output folder %1 cannot be written.").arg(m_options.output));
+}
+
+TPatternLook TRunner::LookFor(const QString &text)
+{
+    TPatternLook look = m_look;
+    look.settings.Text = text;
+    if (m_options.fit)
+        look = m_maker.FittedAround(look, m_options.margin);
+    m_maker.Show(look);
+    return look;
+}
+
+bool TRunner::MayWrite(const QString &target)
+{
+    if (m_options.overwrite || !QFileInfo::exists(target))
+        return true;
+    Fail(target, QStringLiteral("it exists already (--overwrite replaces it)"));
+    return false;
+}
+
+void TRunner::Fail(const QString &what, const QString &why)
+{
+    ++m_failures;
+    m_report(QStringLiteral("Not written: %1: %2.").arg(what, why));
+}
+
+void TRunner::ExportOne(const QString &text, const QString &target)
+{
+    if (!MayWrite(target))
+        return;
+    try {
+        LookFor(text);
+        WritePattern(target);
+    } catch (const EFretcardError &error) {
+        Fail(target, error.message());
+    } catch (const std::bad_alloc &) {
+        Fail(target, QStringLiteral("not enough memory for a pattern this large"));
+    }
+}
+
+void TRunner::WritePattern(const QString &target)
+{
+    switch (m_options.format) {
+    case TExportFormat::Bmp: {
+        const QImage picture = m_maker.ExportPicture();
+        WriteFileSafely(target, [&picture](QIODevice *device) { WriteBmp(picture, device); });
+        return;
+    }
+    case TExportFormat::Pdf: {
+        const QImage picture = m_maker.ExportPicture();
+        WriteFileSafely(target, [&](QIODevice *device) {
+            TTiledPdf pdf(device, m_options.paper);
+            pdf.AddPattern(picture.size(), PaintPicture(picture), m_maker.View().Bevel()->Width() > 0);
+            pdf.Finish();
+        });
+        return;
+    }
+    case TExportFormat::Svg:
+        WriteCutLinesFile(target, CutLines(), &WriteCutLinesSvg);
+        return;
+    case TExportFormat::Dxf:
+        WriteCutLinesFile(target, CutLines(), &WriteCutLinesDxf);
+        return;
+    case TExportFormat::CutPdf: {
+        const TCutLines lines = CutLines();
+        WriteFileSafely(target, [&](QIODevice *device) {
+            TTiledPdf pdf(device, m_options.paper);
+            pdf.AddPattern(lines.blankSize, PaintCutLines(lines), false);
+            pdf.Finish();
+        });
+        return;
+    }
+    }
+}
+
+TCutLines TRunner::CutLines()
+{
+    TBaseShape &view = m_maker.View();
+    TCutLineOptions options;
+    if (m_look.settings.Base)
+        options.baseBar = BaseBar::Rectangle(view.Width(), view.Height());
+    return BuildCutLines(view, options);
+}
+
+void TRunner::ExportList(const QStringList &names)
+{
+    const QDir folder(m_options.output);
+    const QString extension = FormatExtension(m_options.format);
+    TFileNamer namer;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (m_progress)
+            m_progress(QStringLiteral("name %1 of %2").arg(i + 1).arg(names.size()));
+        const QString &name = names.at(i);
+        const QString stem = SafeFileStem(name);
+        if (stem.isEmpty()) {
+            Fail(QStringLiteral("name %1 (%2)").arg(i + 1).arg(Quoted(name)), QStringLiteral("it yields an empty file name"));
+            continue;
+        }
+        ExportOne(name, folder.filePath(namer.Unique(stem) + extension));
+    }
+}
+
+void TRunner::ExportListToOneFile(const QStringList &names)
+{
+    const QString target = TargetFileName(m_options.output, FormatExtension(m_options.format));
+    if (!MayWrite(target))
+        return;
+    try {
+        WriteFileSafely(target, [&](QIODevice *device) {
+            TTiledPdf pdf(device, m_options.paper);
+            for (qsizetype i = 0; i < names.size(); ++i) {
+                if (m_progress)
+                    m_progress(QStringLiteral("name %1 of %2").arg(i + 1).arg(names.size()));
+                // A name that cannot be drawn is left out and named; a
+                // device that fails ends the whole file.
+                try {
+                    LookFor(names.at(i));
+                    const TCutLines lines = CutLines();
+                    pdf.AddPattern(lines.blankSize, PaintCutLines(lines), false);
+                } catch (const std::bad_alloc &) {
+                    Fail(QStringLiteral("name %1 (%2)").arg(i + 1).arg(Quoted(names.at(i))),
+                         QStringLiteral("not enough memory for a pattern this large"));
+                }
+            }
+            pdf.Finish();
+        });
+    } catch (const EFretcardError &error) {
+        Fail(target, error.message());
+    } catch (const std::bad_alloc &) {
+        Fail(target, QStringLiteral("not enough memory for a pattern this large"));
+    }
+}
+} // namespace
+
+TExportRun::TExportRun(TExportOptions options, TLineSink report, TLineSink progress)
+    : m_options(std::move(options)), m_report(std::move(report)), m_progress(std::move(progress))
+{
+}
+
+int TExportRun::Run()
+{
+    TRunner runner(m_options, m_report, m_progress);
+    return runner.Run();
+}
