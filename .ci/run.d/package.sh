@@ -25,6 +25,10 @@ for smoke in smoke_fretcard.sh smoke_open_missing.sh; do
   xvfb-run -a -s "-screen 0 1280x1024x24" bash "tests/app/$smoke" "$root/usr/bin/fretcard"
 done
 
+# The exporter runs from the unpacked files with no display at all.
+env -u DISPLAY "$root/usr/bin/fretcard-export" --text "Test" --format svg --output "$HOME/test.svg"
+[ -s "$HOME/test.svg" ] || { echo "package: the installed exporter wrote nothing" >&2; exit 1; }
+
 # Where installing system-wide is fine (a CI machine running as root),
 # install and remove the package too.
 if [ "$(id -u)" -eq 0 ] && ! dpkg-query -W fretcard >/dev/null 2>&1; then
