@@ -8,6 +8,7 @@
 #include "printengine/printengineloader.h"
 #include "support/scripteddialoghost.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
@@ -142,5 +143,18 @@ TEST_F(PdfFromTheWindow, WhileThePreviewIsOpenNoPdfIsWritten)
     host.QueueFileName(target.filePath("sign"));
     form->Button8->click();
     EXPECT_TRUE(QFile::exists(target.filePath("sign.pdf")));
+}
+
+// The preview is a window of its own: left open, it would keep the program
+// running after the main window went.
+TEST_F(PdfFromTheWindow, ExitWithThePreviewOpenClosesItsDocumentAndEveryWindow)
+{
+    form->show();
+    form->Button1->click();
+    ASSERT_TRUE(form->PrintEngine1->DocumentOpen());
+    form->Button6->click();
+    EXPECT_FALSE(form->PrintEngine1->DocumentOpen());
+    for (QWidget *window : QApplication::topLevelWidgets())
+        EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
 }
 } // namespace
