@@ -5,6 +5,7 @@
 #include "app/fretcard1.h"
 
 #include "app/inchtext.h"
+#include "patternfile/patternfile.h"
 #include "render/shapecontrol.h"
 #include "ui/messagebox.h"
 #include "ui/panel.h"
@@ -213,7 +214,9 @@ void TForm1::CheckBox4Click()
 
 void TForm1::Edit1Change()
 {
-    PatternView()->Caption()->setCaption(Edit1->text());
+    // A pasted line break shows as a blank in the one-line box and is saved
+    // as one, so the pattern draws it as one too.
+    PatternView()->Caption()->setCaption(TextAsStored(Edit1->text()));
 }
 
 // --- Commands --------------------------------------------------------------
