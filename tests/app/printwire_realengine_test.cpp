@@ -7,7 +7,9 @@
 #include "printengine/printenginecomponent.h"
 #include "printengine/printengineloader.h"
 #include "support/scripteddialoghost.h"
+#include "ui/globalhotkey.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
@@ -156,5 +158,23 @@ TEST_F(PdfFromTheWindow, ExitWithThePreviewOpenClosesItsDocumentAndEveryWindow)
     EXPECT_FALSE(form->PrintEngine1->DocumentOpen());
     for (QWidget *window : QApplication::topLevelWidgets())
         EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
+}
+TEST_F(PdfFromTheWindow, ThePreviewShowsNoKeyThatTheProgramKeepsForItself)
+{
+    form->Button1->click();
+    QWidget *preview = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == "fretprintPreview" && window->isVisible())
+            preview = window;
+    ASSERT_NE(preview, nullptr);
+    int shown = 0;
+    for (const QAction *action : preview->findChildren<QAction *>()) {
+        for (const QKeySequence &key : action->shortcuts()) {
+            ++shown;
+            EXPECT_EQ(THotKeyRegistry::ForApplication()->OwnerOf(key[0]), nullptr)
+                << action->text().toStdString() << " " << key.toString().toStdString();
+        }
+    }
+    EXPECT_GT(shown, 0);
 }
 } // namespace
