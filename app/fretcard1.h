@@ -17,6 +17,7 @@
 class PrintEngineLoader;
 class TPrintEngine;
 class QAction;
+class QIcon;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -35,6 +36,9 @@ class TStarter;
 class TWaveComp;
 
 extern const char *const kApplicationTitle; // "Kerfhaven Fretcard Printer"
+
+// The program's own icon, scalable, for its windows and its about box.
+QIcon ProgramIcon();
 
 class TForm1 : public QMainWindow {
     Q_OBJECT

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -118,9 +119,17 @@ TShapeControl *MakePreset(QWidget *parent)
 
 const char *const kApplicationTitle = "Kerfhaven Fretcard Printer";
 
+QIcon ProgramIcon()
+{
+    // The resources of a static library are registered by hand.
+    Q_INIT_RESOURCE(icons);
+    return QIcon(QStringLiteral(":/fretcard/icons/fretcard.svg"));
+}
+
 void TForm1::BuildWindow()
 {
     setWindowTitle(QStringLiteral("Kerfhaven Fretcard Printer V1.7"));
+    setWindowIcon(ProgramIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QFont windowFont(QStringLiteral("MS Sans Serif"));
