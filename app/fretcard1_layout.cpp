@@ -106,6 +106,11 @@ QPalette ClassicPalette(QPalette palette)
     palette.setColor(QPalette::ButtonText, black);
     palette.setColor(QPalette::ToolTipBase, white);
     palette.setColor(QPalette::ToolTipText, black);
+    // A disabled control's text is the fixed "grey text" colour, so that a
+    // control that cannot be used looks it.
+    const QColor greyText = ColorToQColor(clGrayText);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, greyText);
     return palette;
 }
 
