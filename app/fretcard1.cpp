@@ -276,11 +276,22 @@ void TForm1::Print1Click() { Button1->click(); }
 void TForm1::SaveBMP1Click() { Button2->click(); }
 void TForm1::SavePDF1Click() { Button8->click(); }
 
+namespace {
+// Centred in the screen's free area, but a window bigger than that area hangs
+// off its right and bottom, never its left and top: the title bar and the
+// menu stay where the user can reach them.
+QPoint CentredTopLeft(const QSize &frame, const QRect &available)
+{
+    const QRect centred = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frame, available);
+    return QPoint(qMax(centred.left(), available.left()), qMax(centred.top(), available.top()));
+}
+} // namespace
+
 void TForm1::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     if (m_centred || !screen())
         return;
     m_centred = true;
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+    move(CentredTopLeft(frameGeometry().size(), screen()->availableGeometry()));
 }

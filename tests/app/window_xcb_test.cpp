@@ -1,4 +1,5 @@
-// The main window on a real X server: how a disabled switch looks. These live in the window system, which the offscreen platform
+// The main window on a real X server: where it opens and how a disabled
+// switch looks. These live in the window system, which the offscreen platform
 // only imitates, so the checks run this test binary again under xvfb-run
 // with the X11 platform, once on a large screen and once on a small one.
 #include "app/fretcard1.h"
@@ -10,6 +11,7 @@
 #include <QDeadlineTimer>
 #include <functional>
 #include <QProcess>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QThread>
 #include <QWindow>
@@ -60,6 +62,22 @@ QRgb Darkest(const QImage &image)
 }
 
 } // namespace
+
+TEST_F(WindowProbe, OpensCentredWithItsTopLeftOnTheScreen)
+{
+    const QRect available = form.screen()->availableGeometry();
+    const QRect frame = form.frameGeometry();
+    EXPECT_GE(frame.left(), available.left());
+    EXPECT_GE(frame.top(), available.top());
+    if (frame.width() <= available.width())
+        EXPECT_NEAR(frame.center().x(), available.center().x(), 1);
+    else
+        EXPECT_EQ(frame.left(), available.left());
+    if (frame.height() <= available.height())
+        EXPECT_NEAR(frame.center().y(), available.center().y(), 1);
+    else
+        EXPECT_EQ(frame.top(), available.top());
+}
 
 TEST_F(WindowProbe, DisabledMultilineIsWrittenInGreyText)
 {
