@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 namespace {
 // The base bar shape sits 13 px inside the blank's left edge, 35 px above its
@@ -290,8 +291,19 @@ QPoint CentredTopLeft(const QSize &frame, const QRect &available)
 void TForm1::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    // Uncovered, the window is drawn again from its backing store without a
+    // paint event; its expose event is what says the surface shows again.
+    if (QWindow *window = windowHandle())
+        window->installEventFilter(this);
     if (m_centred || !screen())
         return;
     m_centred = true;
     move(CentredTopLeft(frameGeometry().size(), screen()->availableGeometry()));
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed())
+        m_guard.Run([this] { FormPaint(); });
+    return QMainWindow::eventFilter(watched, event);
 }

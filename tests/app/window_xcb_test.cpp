@@ -1,15 +1,17 @@
-// The main window on a real X server: where it opens and how a disabled
-// switch looks. These live in the window system, which the offscreen platform
+// The main window on a real X server: where it opens, how a disabled switch
+// looks, and the text box taking the focus back when the window is
+// uncovered. These live in the window system, which the offscreen platform
 // only imitates, so the checks run this test binary again under xvfb-run
 // with the X11 platform, once on a large screen and once on a small one.
 #include "app/fretcard1.h"
 
 #include "support/scripteddialoghost.h"
+#include "ui/scrollbar.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDeadlineTimer>
-#include <functional>
+#include <QLineEdit>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
@@ -17,6 +19,8 @@
 #include <QWindow>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -87,6 +91,28 @@ TEST_F(WindowProbe, DisabledMultilineIsWrittenInGreyText)
     EXPECT_EQ(Darkest(form.CheckBox1->grab().toImage()), kGreyText);
 }
 
+TEST_F(WindowProbe, UncoveringTheWindowGivesTheTextBoxTheFocusWithItsTextSelected)
+{
+    form.activateWindow();
+    form.ScrollBar2->setFocus();
+    form.Edit1->deselect();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(form.focusWidget(), form.ScrollBar2);
+
+    QWidget cover;
+    cover.setWindowFlag(Qt::X11BypassWindowManagerHint);
+    cover.setGeometry(form.geometry());
+    cover.show();
+    WaitFor([&] { return cover.windowHandle()->isExposed(); });
+    form.ScrollBar2->setFocus();
+    cover.hide();
+    WaitFor([this] { return form.focusWidget() == form.Edit1; });
+    EXPECT_EQ(form.focusWidget(), form.Edit1);
+    EXPECT_EQ(form.Edit1->selectedText(), "Scroll Saw");
+}
+
+// A screen larger than the window, and one smaller than it, as with a
+// desktop scale factor of 2.
 TEST(WindowOnAnXServer, PassesTheWindowChecksOnALargeAndASmallScreen)
 {
     if (Probing())
