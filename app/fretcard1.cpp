@@ -6,6 +6,7 @@
 
 #include "app/cutlinesoverlay.h"
 #include "app/inchtext.h"
+#include "patternfile/patternfile.h"
 #include "render/shapecontrol.h"
 #include "ui/messagebox.h"
 #include "ui/panel.h"
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 namespace {
 // The base bar shape sits 13 px inside the blank's left edge, 35 px above its
@@ -215,7 +217,9 @@ void TForm1::CheckBox4Click()
 
 void TForm1::Edit1Change()
 {
-    PatternView()->Caption()->setCaption(Edit1->text());
+    // A pasted line break shows as a blank in the one-line box and is saved
+    // as one, so the pattern draws it as one too.
+    PatternView()->Caption()->setCaption(TextAsStored(Edit1->text()));
 }
 
 // --- Commands --------------------------------------------------------------
@@ -275,11 +279,33 @@ void TForm1::Print1Click() { Button1->click(); }
 void TForm1::SaveBMP1Click() { Button2->click(); }
 void TForm1::SavePDF1Click() { Button8->click(); }
 
+namespace {
+// Centred in the screen's free area, but a window bigger than that area hangs
+// off its right and bottom, never its left and top: the title bar and the
+// menu stay where the user can reach them.
+QPoint CentredTopLeft(const QSize &frame, const QRect &available)
+{
+    const QRect centred = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frame, available);
+    return QPoint(qMax(centred.left(), available.left()), qMax(centred.top(), available.top()));
+}
+} // namespace
+
 void TForm1::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    // Uncovered, the window is drawn again from its backing store without a
+    // paint event; its expose event is what says the surface shows again.
+    if (QWindow *window = windowHandle())
+        window->installEventFilter(this);
     if (m_centred || !screen())
         return;
     m_centred = true;
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+    move(CentredTopLeft(frameGeometry().size(), screen()->availableGeometry()));
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed())
+        m_guard.Run([this] { FormPaint(); });
+    return QMainWindow::eventFilter(watched, event);
 }

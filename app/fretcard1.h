@@ -18,6 +18,7 @@ class PrintEngineLoader;
 class TCutLinesOverlay;
 class TPrintEngine;
 class QAction;
+class QIcon;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -37,6 +38,9 @@ class TStarter;
 class TWaveComp;
 
 extern const char *const kApplicationTitle; // "Kerfhaven Fretcard Printer"
+
+// The program's own icon, scalable, for its windows and its about box.
+QIcon ProgramIcon();
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -213,6 +217,8 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void BuildWindow();

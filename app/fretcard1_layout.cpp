@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -93,6 +94,11 @@ QPalette ClassicPalette(QPalette palette)
     palette.setColor(QPalette::ButtonText, black);
     palette.setColor(QPalette::ToolTipBase, white);
     palette.setColor(QPalette::ToolTipText, black);
+    // A disabled control's text is the fixed "grey text" colour, so that a
+    // control that cannot be used looks it.
+    const QColor greyText = ColorToQColor(clGrayText);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, greyText);
     return palette;
 }
 
@@ -106,9 +112,17 @@ TShapeControl *MakePreset(QWidget *parent)
 
 const char *const kApplicationTitle = "Kerfhaven Fretcard Printer";
 
+QIcon ProgramIcon()
+{
+    // The resources of a static library are registered by hand.
+    Q_INIT_RESOURCE(icons);
+    return QIcon(QStringLiteral(":/fretcard/icons/fretcard.svg"));
+}
+
 void TForm1::BuildWindow()
 {
     setWindowTitle(QStringLiteral("Kerfhaven Fretcard Printer V1.7"));
+    setWindowIcon(ProgramIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QFont windowFont(QStringLiteral("MS Sans Serif"));

@@ -32,6 +32,8 @@ int main(int argc, char **argv)
         LoadPrintEngineAtStartup(printEngine, QCoreApplication::applicationDirPath(), ownerlessHost);
     }
 
+    // Every window of the program, the print preview included, shows its icon.
+    QApplication::setWindowIcon(ProgramIcon());
     TForm1 form(nullptr, nullptr, &printEngine);
     if (qEnvironmentVariableIsSet(kExitAfterFirstPaint)) {
         QObject::connect(&form, &TForm1::SurfacePainted, &application,

@@ -8,6 +8,7 @@
 #include "printengine/printengineloader.h"
 #include "ui/picture.h"
 
+#include <QCloseEvent>
 #include <QPushButton>
 
 namespace {
@@ -26,6 +27,15 @@ void TForm1::CreatePrintEngine(const PrintEngineLoader *loader)
     m_printEngineLoaded = loader && loader->Loaded();
     PrintEngine1 = new TPrintEngine(loader ? loader->Table() : NoEngineTable(), this);
     LoadPrintEngine1Layout(*PrintEngine1);
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    // The preview is a window of its own and would keep the program running
+    // after the main window went; closing its document through the engine
+    // closes it too, so the program ends with its window.
+    PrintEngine1->CloseDoc();
 }
 
 void TForm1::Button1Click()

@@ -21,6 +21,13 @@ EOutOfResources::EOutOfResources()
 
 namespace FileError {
 
+namespace {
+QString NumberedIoError(int number)
+{
+    return QStringLiteral("I/O error %1").arg(number);
+}
+} // namespace
+
 QString MessageForCode(int code)
 {
     switch (code) {
@@ -31,7 +38,7 @@ QString MessageForCode(int code)
     case ReadBeyondEnd: return QStringLiteral("Read beyond end of file");
     case DiskFull: return QStringLiteral("Disk full");
     case InvalidNumericInput: return QStringLiteral("Invalid numeric input");
-    default: return QStringLiteral("I/O error %1").arg(code);
+    default: return NumberedIoError(code);
     }
 }
 
@@ -58,20 +65,31 @@ int CodeForErrno(int osErrno)
     default: return 0;
     }
 }
-} // namespace
 
-int CodeForDevice(const QFileDevice &file, int osErrno)
+int CodeForDeviceError(QFileDevice::FileError error)
 {
-    if (const int code = CodeForErrno(osErrno); code != 0)
-        return code;
-    switch (file.error()) {
+    switch (error) {
     case QFileDevice::ReadError: return ReadFault;
     case QFileDevice::WriteError: return WriteFault;
     case QFileDevice::ResourceError: return DiskFull;
     case QFileDevice::OpenError:
     case QFileDevice::PermissionsError: return AccessDenied;
-    default: return osErrno != 0 ? osErrno : ReadFault;
+    default: return ReadFault;
     }
+}
+} // namespace
+
+EInOutError ErrorForDevice(const QFileDevice &file, int osErrno)
+{
+    if (const int code = CodeForErrno(osErrno); code != 0)
+        return EInOutError(code, MessageForCode(code));
+    // The system's numbers are not the classic codes (EIO is 5, the classic
+    // "File access denied"), so a cause without a classic name is reported
+    // by its own number and never dressed up as another one.
+    if (osErrno != 0)
+        return EInOutError(osErrno, NumberedIoError(osErrno));
+    const int code = CodeForDeviceError(file.error());
+    return EInOutError(code, MessageForCode(code));
 }
 
 void RaiseCannotCreate(const QString &path)
@@ -86,7 +104,7 @@ void Raise(int code)
 
 void RaiseFromDevice(const QFileDevice &file, int osErrno)
 {
-    Raise(CodeForDevice(file, osErrno));
+    throw ErrorForDevice(file, osErrno);
 }
 
 } // namespace FileError

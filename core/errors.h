@@ -47,9 +47,11 @@ enum Code {
 // "File not found", "Invalid filename", ..., or "I/O error %d".
 QString MessageForCode(int code);
 
-// The classic error code for what went wrong on `file`, judged from the
-// device's error and the operating system's errno at the time of failure.
-int CodeForDevice(const QFileDevice &file, int osErrno);
+// The run-time error for what went wrong on `file`: the classic code and
+// message of the operating system's errno at the time of failure, "I/O error
+// <errno>" for a cause without a classic name, and the device's own error
+// when the system gave no errno.
+EInOutError ErrorForDevice(const QFileDevice &file, int osErrno);
 
 // The file could not be opened for writing: "Cannot create file <path>".
 [[noreturn]] void RaiseCannotCreate(const QString &path);

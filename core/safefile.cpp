@@ -52,13 +52,21 @@ bool ExistingTargetRefusesWriting(const QString &path)
         return false;
     return target.isDir() || !target.isWritable();
 }
+
+// Creating a file fails for want of a folder when a folder on its path is
+// not there or is a file. That is said in plain words, whatever the caller's
+// choice of message: "File not found" would send the user looking for a file.
+bool FolderIsMissing(int osErrno)
+{
+    return osErrno == ENOENT || osErrno == ENOTDIR;
+}
 } // namespace
 
 void WriteFileSafely(const QString &path, const std::function<void(QIODevice *)> &writeContent,
                      TOpenFailure openFailure)
 {
     const auto refuse = [&](const QFileDevice &file, int osErrno) {
-        if (openFailure == TOpenFailure::CannotCreate)
+        if (openFailure == TOpenFailure::CannotCreate || FolderIsMissing(osErrno))
             FileError::RaiseCannotCreate(path);
         if (osErrno == 0)
             FileError::Raise(FileError::AccessDenied);

@@ -170,6 +170,17 @@ QString OverwriteQuestion(const QString &targetPath)
     return QStringLiteral("Overwrite File? ") + QDir::toNativeSeparators(targetPath);
 }
 
+QString TextAsStored(const QString &text)
+{
+    QString stored;
+    stored.reserve(text.size());
+    for (const QChar c : text) {
+        if (const char16_t kept = PatternFormat::StoredTextCharacter(c.unicode()); kept != 0)
+            stored += QChar(kept);
+    }
+    return stored;
+}
+
 void WritePatternFile(QIODevice *device, const PatternSettings &settings)
 {
     const std::string bytes = PatternFormat::Write(RecordFromSettings(settings));

@@ -41,6 +41,10 @@ inline constexpr int kMaxFontNameLength = 31;
 // with ".frcd" added. "sign.FRCD" becomes "sign.FRCD.frcd".
 QString PatternTargetFileName(const QString &chosenFileName);
 
+// The text as a pattern file stores it and reopens it: line breaks and
+// Ctrl+Z as blanks, no NUL characters.
+QString TextAsStored(const QString &text);
+
 // "Overwrite File? " followed by the target's full path.
 QString OverwriteQuestion(const QString &targetPath);
 

@@ -153,10 +153,8 @@ int BaseAfterPrefix(std::string_view &digits)
 void WriteTextLine(std::string &out, std::string_view line)
 {
     for (const char c : line) {
-        if (c == kNul)
-            continue;
-        const bool endsLineOrFile = c == kLineFeed || c == kCarriageReturn || c == kEndOfFileMark;
-        out.push_back(endsLineOrFile ? ' ' : c);
+        if (const char16_t kept = StoredTextCharacter(static_cast<unsigned char>(c)); kept != 0)
+            out.push_back(static_cast<char>(kept));
     }
     out += "\r\n";
 }

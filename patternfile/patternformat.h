@@ -82,6 +82,17 @@ bool ParseIntegerToken(std::string_view token, std::int32_t &value);
 ReadResult Read(ByteSource &source);
 ReadResult Read(std::string_view bytes);
 
+// What a text line keeps of a character: CR, LF and Ctrl+Z would end the
+// line or the file early and are kept as blanks; NUL (returned as 0) is left
+// out. The same for bytes and for the characters of the text before encoding.
+constexpr char16_t StoredTextCharacter(char16_t c)
+{
+    constexpr char16_t kNul = 0, kLineFeed = '\n', kCarriageReturn = '\r', kEndOfFileMark = 26;
+    if (c == kLineFeed || c == kCarriageReturn || c == kEndOfFileMark)
+        return u' ';
+    return c == kNul ? 0 : c;
+}
+
 // The thirteen lines, CR LF after each. Integers in shortest decimal with a
 // leading "-" for negatives. Bytes that would end a text line or the file
 // early (CR, LF, Ctrl+Z) are written as blanks and NUL bytes are left out,

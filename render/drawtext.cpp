@@ -55,6 +55,37 @@ int HorizontalOffset(unsigned format, int areaWidth, int lineWidth)
     return 0;
 }
 
+// The columns a line needs, from its pen start: its advance, widened to the
+// ink of glyphs that a strong negative letter spacing pulls outside it (the
+// advance may then even be negative). A measured block built from spans
+// holds every letter whole.
+struct LineSpan {
+    int left = 0;
+    int right = 0;
+    int Width() const { return right - left; }
+};
+
+LineSpan SpanOf(const QTextLine &line, bool widenToInk)
+{
+    qreal left = 0;
+    qreal right = line.naturalTextWidth();
+    if (widenToInk) {
+        for (const QGlyphRun &run : line.glyphRuns()) {
+            const QRawFont font = run.rawFont();
+            const QList<quint32> glyphs = run.glyphIndexes();
+            const QList<QPointF> positions = run.positions();
+            for (qsizetype i = 0; i < glyphs.size(); ++i) {
+                const QRectF ink = font.boundingRect(glyphs[i]).translated(positions[i]);
+                if (ink.isEmpty())
+                    continue;
+                left = qMin(left, ink.left() - line.x());
+                right = qMax(right, ink.right() - line.x());
+            }
+        }
+    }
+    return LineSpan{int(std::floor(left)), int(std::ceil(right))};
+}
+
 int VerticalOffset(unsigned format, int areaHeight, int textHeight)
 {
     if (!(format & DT_SINGLELINE))
@@ -106,24 +137,31 @@ void TextBlock::Lay(const TRect &rect, unsigned format)
     const int lineHeight = metrics.height();
     const qreal lineWidth = wrap ? qMax(0, rect.Width()) : UnlimitedLineWidth;
     std::vector<QTextLine> lines;
-    int widest = 0;
     m_layout.beginLayout();
     for (QTextLine line = m_layout.createLine(); line.isValid(); line = m_layout.createLine()) {
         line.setLeadingIncluded(false);
         line.setLineWidth(lineWidth);
-        widest = qMax(widest, int(std::ceil(line.naturalTextWidth())));
         lines.push_back(line);
     }
     m_layout.endLayout();
     if (m_layout.text().isEmpty())
         lines.clear();
+
+    // A single line keeps its pen start where its position puts it; the
+    // lines of a block are measured and placed by everything they show.
+    const bool widenToInk = !(format & DT_SINGLELINE);
+    std::vector<LineSpan> spans;
+    int widest = 0;
+    for (const QTextLine &line : lines) {
+        spans.push_back(SpanOf(line, widenToInk));
+        widest = qMax(widest, spans.back().Width());
+    }
     m_extent = QSize(widest, lineHeight * int(lines.size()));
 
     const int top = rect.Top + VerticalOffset(format, rect.Height(), m_extent.height());
     for (size_t i = 0; i < lines.size(); ++i) {
-        const int width = int(std::ceil(lines[i].naturalTextWidth()));
-        lines[i].setPosition(QPointF(rect.Left + HorizontalOffset(format, rect.Width(), width),
-                                     top + int(i) * lineHeight));
+        const int left = rect.Left + HorizontalOffset(format, rect.Width(), spans[i].Width()) - spans[i].left;
+        lines[i].setPosition(QPointF(left, top + int(i) * lineHeight));
     }
 }
 

@@ -42,7 +42,9 @@ public:
     TextBlock(const TextBlock &) = delete;
     TextBlock &operator=(const TextBlock &) = delete;
 
-    // Width of the widest line and the height of all lines.
+    // Width of the widest line and the height of all lines. The lines of a
+    // block count with the ink of every glyph, also where letter spacing
+    // pulled it outside the line's advance.
     QSize Extent() const { return m_extent; }
     int LineCount() const { return m_layout.lineCount(); }
     void Draw(QPainter &painter, const QColor &color) const;

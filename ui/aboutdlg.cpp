@@ -126,7 +126,8 @@ std::unique_ptr<QDialog> TAboutDlg::CreateDialog(QWidget *mainForm) const
 
     auto *icon = NamedLabel(QString(), "icon");
     if (m_iconStyle != isNone) {
-        QIcon picture = QApplication::windowIcon();
+        // The icon of the window the box is about, else the application's.
+        QIcon picture = dialog->windowIcon();
         if (picture.isNull())
             picture = dialog->style()->standardIcon(QStyle::SP_MessageBoxInformation);
         icon->setPixmap(picture.pixmap(kIconSize, kIconSize));

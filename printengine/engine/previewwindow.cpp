@@ -107,7 +107,9 @@ void PreviewWindow::buildActions()
     };
     m_openAction = make(tr("&Open Picture..."), QKeySequence::Open, [this] { openPicture(); });
     m_saveAction = make(tr("&Save as PDF..."), QKeySequence::Save, [this] { savePdf(); });
-    m_printAction = make(tr("&Print..."), QKeySequence::Print, [this] { printDocument(); });
+    // No key for Print: a host program may keep Ctrl+P for itself in every
+    // one of its windows, and a key shown here must work here.
+    m_printAction = make(tr("&Print..."), QKeySequence(), [this] { printDocument(); });
     m_mailAction = make(tr("&Mail..."), QKeySequence(), [this] { mailDocument(); });
     m_closeAction = make(tr("&Close"), QKeySequence(Qt::Key_Escape), [this] { close(); });
     m_zoomInAction = make(tr("Zoom &In"), QKeySequence::ZoomIn, [this] { setZoom(m_zoom * kZoomStep); });

@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QMediaDevices>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSysInfo>
@@ -295,6 +296,53 @@ qint64 MemAvailableKB()
     if (!meminfo.open(QIODevice::ReadOnly))
         return -1;
     return ParseMemAvailableKB(meminfo.readAll());
+}
+
+// The program's icon as an independent renderer draws its scalable picture.
+QImage IconDrawnByRsvg(int size)
+{
+    QTemporaryDir dir;
+    QFile resource(QStringLiteral(":/fretcard/icons/fretcard.svg"));
+    QFile copy(dir.filePath("icon.svg"));
+    if (!resource.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly))
+        return {};
+    copy.write(resource.readAll());
+    copy.close();
+    const QString png = dir.filePath("icon.png");
+    QProcess::execute(QStringLiteral("rsvg-convert"),
+                      {"-w", QString::number(size), "-h", QString::number(size), "-o", png, copy.fileName()});
+    return QImage(png).convertToFormat(QImage::Format_ARGB32);
+}
+
+// Mean difference per channel, 0..255.
+double MeanDifference(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size() || a.isNull())
+        return 255;
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q)) +
+                   std::abs(qAlpha(p) - qAlpha(q));
+        }
+    return sum / (4.0 * a.width() * a.height());
+}
+
+TEST_F(ExtrasTest, TheWindowAndTheAboutBoxShowTheProgramsOwnIcon)
+{
+    constexpr int kAboutIconSize = 48;
+    constexpr double kRenderersAgreeWithin = 8;
+    const QImage expected = IconDrawnByRsvg(kAboutIconSize);
+    ASSERT_FALSE(expected.isNull()) << "rsvg-convert did not draw the icon";
+    const QImage window = form.windowIcon().pixmap(kAboutIconSize).toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_LT(MeanDifference(window, expected), kRenderersAgreeWithin);
+
+    const std::unique_ptr<QDialog> about = form.AboutDlg1->CreateDialog(&form);
+    auto *icon = about->findChild<QLabel *>(QStringLiteral("icon"));
+    ASSERT_NE(icon, nullptr);
+    const QImage shown = icon->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_LT(MeanDifference(shown, expected), kRenderersAgreeWithin);
 }
 
 TEST_F(ExtrasTest, AboutOpensModalOverTheWindowWithTheRunningSystemsValues)

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -344,6 +345,18 @@ TEST_F(MainWindowTest, EveryTextChangeGoesIntoTheCaption)
     EXPECT_EQ(caption().Caption(), "Oak & Pine");
     form.Edit1->clear();
     EXPECT_EQ(caption().Caption(), "");
+}
+
+TEST_F(MainWindowTest, APastedLineBreakIsDrawnAsTheBlankTheFileKeeps)
+{
+    form.CheckBox1->setChecked(true); // word breaking would split at a line end
+    form.Edit1->setText("Oak Pine");
+    const QImage typed = view().grab().toImage();
+    form.Edit1->clear();
+    QGuiApplication::clipboard()->setText("Oak\nPine");
+    form.Edit1->paste();
+    ASSERT_EQ(form.Edit1->text(), "Oak\nPine");
+    EXPECT_EQ(view().grab().toImage(), typed);
 }
 
 // --- Font command -------------------------------------------------------

@@ -7,7 +7,10 @@
 #include "printengine/printenginecomponent.h"
 #include "printengine/printengineloader.h"
 #include "support/scripteddialoghost.h"
+#include "ui/globalhotkey.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
@@ -142,5 +145,36 @@ TEST_F(PdfFromTheWindow, WhileThePreviewIsOpenNoPdfIsWritten)
     host.QueueFileName(target.filePath("sign"));
     form->Button8->click();
     EXPECT_TRUE(QFile::exists(target.filePath("sign.pdf")));
+}
+
+// The preview is a window of its own: left open, it would keep the program
+// running after the main window went.
+TEST_F(PdfFromTheWindow, ExitWithThePreviewOpenClosesItsDocumentAndEveryWindow)
+{
+    form->show();
+    form->Button1->click();
+    ASSERT_TRUE(form->PrintEngine1->DocumentOpen());
+    form->Button6->click();
+    EXPECT_FALSE(form->PrintEngine1->DocumentOpen());
+    for (QWidget *window : QApplication::topLevelWidgets())
+        EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
+}
+TEST_F(PdfFromTheWindow, ThePreviewShowsNoKeyThatTheProgramKeepsForItself)
+{
+    form->Button1->click();
+    QWidget *preview = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == "fretprintPreview" && window->isVisible())
+            preview = window;
+    ASSERT_NE(preview, nullptr);
+    int shown = 0;
+    for (const QAction *action : preview->findChildren<QAction *>()) {
+        for (const QKeySequence &key : action->shortcuts()) {
+            ++shown;
+            EXPECT_EQ(THotKeyRegistry::ForApplication()->OwnerOf(key[0]), nullptr)
+                << action->text().toStdString() << " " << key.toString().toStdString();
+        }
+    }
+    EXPECT_GT(shown, 0);
 }
 } // namespace

@@ -23,8 +23,22 @@ TEST(FileErrors, OpeningAMissingFileMapsToFileNotFound)
     QTemporaryDir dir;
     QFile file(dir.filePath("missing.frcd"));
     ASSERT_FALSE(file.open(QIODevice::ReadOnly));
-    const int code = FileError::CodeForDevice(file, errno);
-    EXPECT_EQ(code, FileError::FileNotFound);
+    const EInOutError error = FileError::ErrorForDevice(file, errno);
+    EXPECT_EQ(error.ErrorCode(), FileError::FileNotFound);
+    EXPECT_EQ(error.message(), "File not found");
+}
+
+// The system's numbers are not the classic codes: EIO is 5 and EINTR 4, which
+// must not read as "File access denied" or "Too many open files".
+TEST(FileErrors, CausesWithoutAClassicNameKeepTheirOwnNumber)
+{
+    QFile memory(QStringLiteral("/proc/self/mem"));
+    ASSERT_TRUE(memory.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+    char byte = 0;
+    errno = 0;
+    ASSERT_EQ(memory.read(&byte, 1), -1); // page 0 is never mapped: a real EIO
+    EXPECT_EQ(FileError::ErrorForDevice(memory, errno).message(), QStringLiteral("I/O error %1").arg(EIO));
+    EXPECT_EQ(FileError::ErrorForDevice(memory, EINTR).message(), QStringLiteral("I/O error %1").arg(EINTR));
 }
 
 TEST(FileErrors, CannotCreateCarriesThePath)

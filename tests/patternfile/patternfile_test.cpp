@@ -317,6 +317,13 @@ TEST_F(PatternFileOnDisk, SavingOverAFolderIsAccessDenied)
     EXPECT_TRUE(QFileInfo(folder).isDir());
 }
 
+TEST_F(PatternFileOnDisk, SavingIntoAMissingFolderSaysItCannotCreateTheFile)
+{
+    const QString path = PathOf("no/such/folder/sign.frcd");
+    EXPECT_EQ(FileErrorOf([&] { SavePatternFile(path, PatternSettings{}); }).second,
+              "Cannot create file " + path);
+}
+
 TEST_F(PatternFileOnDisk, FullDiskKeepsTheOldFileExactlyAsItWas)
 {
     const QString path = PathOf("sign.frcd");

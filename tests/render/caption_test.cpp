@@ -329,6 +329,31 @@ TEST(CaptionText, TracingPullsLettersTogetherAndIsResetAfterEveryDraw)
     EXPECT_EQ(canvas.CharacterExtraHistory().size(), 2u);
 }
 
+// Letters pulled together until their advance goes negative still show whole
+// and centred in a multi-line block: as wide as the same line drawn unclipped.
+TEST(CaptionText, MultiLineWithStrongNegativeSpacingKeepsEveryLetter)
+{
+    TShapeControl view;
+    SetUpCaption(view, QStringLiteral("Scroll Saw"), 80);
+    view.Caption()->setAlignment(agCenter);
+    view.Caption()->setMultiLine(true);
+    for (const int kern : {-20, -60, -100}) {
+        view.Caption()->FontFX()->setTracing(kern);
+        QImage free(3000, 300, QImage::Format_RGB32);
+        free.fill(White);
+        QPainter painter(&free);
+        painter.setFont(WithLetterSpacing(view.Caption()->Font()->ToQFont(), kern));
+        painter.setPen(QColor(Red));
+        painter.drawText(QPointF(1500, 200), view.Caption()->Caption());
+        painter.end();
+
+        const QRect strip = RedBounds(view);
+        EXPECT_NEAR(strip.width(), BoundsOf(free, Red).width(), 1) << "kern " << kern;
+        // Centred within the glyphs' side bearings, as at no spacing.
+        EXPECT_NEAR(strip.center().x(), view.Width() / 2, 4) << "kern " << kern;
+    }
+}
+
 TEST(CaptionText, EmptyTextDrawsNothingYetCentreStillResetsPosition)
 {
     TShapeControl view;
