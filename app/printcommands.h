@@ -3,6 +3,8 @@
 // letter page through the print engine, 1 cm from the paper's corner, at
 // its natural size.
 
+#include "render/pageplacement.h"
+
 #include <QString>
 
 class TExportWindow;
@@ -31,9 +33,6 @@ public:
 };
 
 namespace PagePlacement {
-// The picture's top-left corner on the page, in centimetres.
-inline constexpr double kPictureLeftCm = 1.0;
-inline constexpr double kPictureTopCm = 1.0;
 // The preview window, relative to the main window and in screen pixels.
 inline constexpr int kPreviewOffset = 20;
 inline constexpr int kPreviewWidth = 980;

@@ -9,7 +9,7 @@ packages=(
   libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
-  poppler-utils imagemagick
+  poppler-utils qpdf imagemagick
   libpolyclipping-dev libdxflib-dev python3-ezdxf librsvg2-bin
   xvfb xauth xdotool
   clang libclang-rt-14-dev

@@ -2,9 +2,14 @@
 // 200-point letters pulled far together, welded to the base bar.
 #include "cutlines/bridges.h"
 #include "cutlines/cutlines.h"
+#include "cutlines/cutlinespage.h"
+#include "cutlines/dxfwriter.h"
 #include "cutlines/fragile.h"
+#include "cutlines/svgwriter.h"
 #include "render/basebargeometry.h"
 #include "render/shapecontrol.h"
+
+#include <QBuffer>
 
 #include <benchmark/benchmark.h>
 
@@ -71,5 +76,27 @@ void BM_BridgesAndFragileSpots(benchmark::State &state)
     state.counters["spots"] = double(spots);
 }
 BENCHMARK(BM_BridgesAndFragileSpots)->Unit(benchmark::kMillisecond);
+
+// An export as the commands run it, short of the disk: the cut lines built
+// from the view, then written.
+template <bool (*Write)(const TCutLines &, QIODevice *)>
+void BM_Export(benchmark::State &state)
+{
+    TShapeControl view;
+    SetUpWorstCase(view);
+    const TCutLineOptions options{BaseBar::Rectangle(BlankWidth, BlankHeight)};
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        if (!Write(BuildCutLines(view, options), &buffer))
+            state.SkipWithError("the writer failed");
+        bytes = buffer.size();
+    }
+    state.counters["bytes"] = double(bytes);
+}
+BENCHMARK_TEMPLATE(BM_Export, WriteCutLinesSvg)->Name("BM_ExportSvg")->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_Export, WriteCutLinesDxf)->Name("BM_ExportDxf")->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_Export, WriteCutLinesPdf)->Name("BM_ExportPdf")->Unit(benchmark::kMillisecond);
 
 } // namespace

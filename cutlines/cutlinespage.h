@@ -1,0 +1,30 @@
+#pragma once
+// The cut lines on paper: the same landscape letter page the pattern's PDF
+// export uses, the pattern's top-left corner 1 cm from the paper's, at full
+// scale (96 pattern pixels to the inch), thin black vector strokes.
+
+#include "cutlines/cutlines.h"
+
+#include <QPageLayout>
+#include <QRectF>
+#include <optional>
+
+class QIODevice;
+class QPainter;
+
+// Landscape letter without margins: the painter's origin is the paper's
+// top-left corner (a printer needs QPrinter::setFullPage(true)).
+QPageLayout CutLinesPageLayout();
+
+// Paints the cut lines at 1:1 on a painter whose device has its origin at the
+// paper's top-left corner; the device's resolution (logicalDpiX/Y) turns
+// pattern pixels into device units, nothing is scaled to fit. With `source`
+// (in pattern pixels), only that part of the pattern is drawn, its top-left
+// corner placed where the pattern's would be, clipped to its size: one piece
+// of a pattern larger than the paper.
+void PaintCutLinesPage(QPainter &painter, const TCutLines &lines,
+                       const std::optional<QRectF> &source = std::nullopt);
+
+// One page of the cut lines as a vector PDF, written to `device` (open for
+// writing). False when the PDF could not be written.
+bool WriteCutLinesPdf(const TCutLines &lines, QIODevice *device);
