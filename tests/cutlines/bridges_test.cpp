@@ -1,8 +1,12 @@
 #include "cutlines/bridges.h"
 #include "cutlines/cutwidths.h"
+#include "cutlines/dxfwriter.h"
 #include "cutlines/fragile.h"
 #include "cutlines_test_support.h"
 
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace cuttest;
@@ -110,6 +114,30 @@ TBridgeRows BridgesBetween(const QImage &before, const QImage &after)
     return rows;
 }
 
+// Counts, in a DXF read back by ezdxf, the CUT polylines lying inside
+// another one; -1 when the file cannot be read.
+const char *NestedInDxf = R"(
+import sys, ezdxf
+from ezdxf.math import is_point_in_polygon_2d, Vec2
+doc = ezdxf.readfile(sys.argv[1])
+rings = [[Vec2(p[0], p[1]) for p in e.get_points('xy')] for e in doc.modelspace() if e.dxf.layer == 'CUT']
+print(len(rings), sum(1 for a in rings for b in rings if a is not b and is_point_in_polygon_2d(a[0], b) > 0))
+)";
+
+QByteArray DxfNesting(const TCutLines &lines)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("bridged.dxf")));
+    if (!file.open(QIODevice::WriteOnly) || !WriteCutLinesDxf(lines, &file))
+        return {};
+    file.close();
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral("-c"), QString::fromLatin1(NestedInDxf), file.fileName()});
+    python.waitForFinished(60000);
+    return python.readAllStandardOutput().trimmed();
+}
+
 TCutLines Square(QRectF outer, QRectF hole, QSize blank)
 {
     TCutLines lines;
@@ -130,6 +158,10 @@ TEST(StencilBridges, TieEveryIslandOfBoaToTheWoodWithFullWidthStrips)
     const TCutLines bridged = WithStencilBridges(lines, BridgeWidth);
     EXPECT_EQ(HoleCount(bridged.letters), 0);
     EXPECT_EQ(NestedContours(bridged.letters), 0);
+    const QList<QByteArray> dxf = DxfNesting(bridged).split(' ');
+    ASSERT_EQ(dxf.size(), 2);
+    EXPECT_EQ(dxf[0].toInt(), OuterCount(bridged.letters));
+    EXPECT_EQ(dxf[1].toInt(), 0) << "no CUT polyline inside another";
     const TBridgeRows rows = BridgesBetween(Fill(lines.letters, lines.blankSize),
                                             Fill(bridged.letters, bridged.blankSize));
     // B: above its upper island, below its lower; O above and below; A above and below.
