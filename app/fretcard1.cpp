@@ -4,6 +4,7 @@
 
 #include "app/fretcard1.h"
 
+#include "app/cutlinesoverlay.h"
 #include "app/inchtext.h"
 #include "render/shapecontrol.h"
 #include "ui/messagebox.h"
@@ -59,6 +60,7 @@ TForm1::TForm1(TDialogHost *host, QWidget *parent, const PrintEngineLoader *prin
     BuildWindow();
     ConnectHandlers();
     CreateExtras();
+    CreateCutLines();
 }
 
 TForm1::~TForm1()

@@ -15,11 +15,13 @@
 #include <memory>
 
 class PrintEngineLoader;
+class TCutLinesOverlay;
 class TPrintEngine;
 class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QPushButton;
 class LinkLabel;
 class TAboutDlg;
@@ -119,6 +121,11 @@ public:
     QAction *Exit1 = nullptr;
     QAction *Font1 = nullptr;
     QAction *About2 = nullptr;
+    QAction *ShowCutLines1 = nullptr; // checkable: the preview shows the cut lines
+    QAction *ExportCutLinesPdf1 = nullptr;
+    QAction *ExportSvg1 = nullptr;
+    QAction *ExportDxf1 = nullptr;
+    QAction *PrintCutLines1 = nullptr;
 
     // --- Extras: hot keys, font viewer, about box, links, sound ----------
     TGlobalHotKey *GlobalHotKey1 = nullptr; // Ctrl+F -> ScrollBar1
@@ -171,6 +178,9 @@ public:
     void SaveBMP1Click();
     void SavePDF1Click();
 
+    // --- Cut lines: the overlay and the cut-line exports -----------------
+    void ShowCutLines1Click();
+
     // --- Commands of the files, exports and extras -----------------------
     void Button1Click(); // Print
     void Button2Click(); // Export BMP
@@ -205,12 +215,16 @@ private:
     void BuildCommandPanel();
     void BuildBottomStrip();
     void BuildMenu();
+    void BuildCutLinesMenu(QMenuBar &bar);
     void ConnectHandlers();
     void CreateExtras();
     void MoveBaseBarShape();
     void OnSurfacePainted();
 
     bool m_centred = false;
+
+    void CreateCutLines();
+    std::unique_ptr<TCutLinesOverlay> m_cutLinesOverlay;
 
     void CreatePrintEngine(const PrintEngineLoader *loader);
     bool m_printEngineLoaded = false;

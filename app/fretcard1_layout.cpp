@@ -387,5 +387,21 @@ void TForm1::BuildMenu()
     Print1 = file->addAction(QStringLiteral("Print"));
     Exit1 = file->addAction(QStringLiteral("Exit"));
     Font1 = bar->addAction(QStringLiteral("Font"));
+    BuildCutLinesMenu(*bar);
     About2 = bar->addAction(QStringLiteral("About"));
+}
+
+void TForm1::BuildCutLinesMenu(QMenuBar &bar)
+{
+    QMenu *cutLines = bar.addMenu(QStringLiteral("&Cut Lines"));
+    // Whether the preview shows the cut lines is a way of looking at the
+    // pattern, not part of it: it starts off and is never saved.
+    ShowCutLines1 = cutLines->addAction(QStringLiteral("&Show Cut Lines"));
+    ShowCutLines1->setCheckable(true);
+    ShowCutLines1->setChecked(false);
+    cutLines->addSeparator();
+    ExportCutLinesPdf1 = cutLines->addAction(QStringLiteral("Export Cut Lines &PDF"));
+    ExportSvg1 = cutLines->addAction(QStringLiteral("Export S&VG"));
+    ExportDxf1 = cutLines->addAction(QStringLiteral("Export &DXF"));
+    PrintCutLines1 = cutLines->addAction(QStringLiteral("P&rint Cut Lines"));
 }

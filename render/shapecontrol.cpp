@@ -138,8 +138,16 @@ void TBaseShape::ShapeChanged(TSettingsObject *sender)
     if (sender != &m_caption)
         RebuildGeometry();
     PrepareFillBitmap();
+    ReportChange();
     if (UpdateCount() == 0)
         RequestRepaint();
+}
+
+void TBaseShape::ReportChange()
+{
+    m_reportedSize = size();
+    if (OnChange)
+        OnChange();
 }
 
 void TBaseShape::RequestRepaint()
@@ -153,8 +161,11 @@ void TBaseShape::RequestRepaint()
 
 void TBaseShape::BoundsChanged(TBoundsChanges changes)
 {
-    if (changes & bcSize)
-        m_geometryStale = true;
+    if (!(changes & bcSize))
+        return;
+    m_geometryStale = true;
+    if (size() != m_reportedSize)
+        ReportChange();
 }
 
 void TBaseShape::RebuildGeometry()

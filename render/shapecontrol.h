@@ -12,6 +12,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -104,6 +105,11 @@ public:
     TCaption *Caption() { return &m_caption; }
     void setBrush(const TBrush &brush) { m_brush.Assign(brush); }
 
+    // Called after anything that changes the picture: a setting of the view
+    // or of its caption, or its size. Drawings derived from the picture
+    // rebuild themselves from here instead of on every repaint.
+    std::function<void()> OnChange;
+
     // Paints the whole view onto a canvas whose origin is the view's top-left.
     void RenderTo(QPainter &canvas);
     // The caption's glyph outlines exactly as RenderTo lays them out, in the
@@ -142,6 +148,7 @@ private:
     bool UsesFillBitmap() const;
     void RenderFillBitmap();
     void RequestRepaint();
+    void ReportChange();
     TRect CaptionRectFor(const TRect &rect) const;
     TRect ClientRect() const { return TRect{0, 0, Width(), Height()}; }
 
@@ -160,6 +167,9 @@ private:
     TPointList m_shapePoints;
     bool m_geometryStale = true;
     QSize m_geometrySize;
+    // The size the last change report went out for: a visible view hears of
+    // one resize twice (from its setter and from Qt), and reports it once.
+    QSize m_reportedSize;
     const TTeeth *m_activeTeeth = nullptr;
     std::unique_ptr<QImage> m_fillBitmap;
     int m_geometryBuilds = 0;

@@ -156,16 +156,27 @@ TEST_F(MainWindowTest, ControlsSitAtTheirLayoutPositions)
 TEST_F(MainWindowTest, TheMenuHoldsTheCommandsInOrder)
 {
     const QList<QAction *> top = form.menuBar()->actions();
-    ASSERT_EQ(top.size(), 3);
+    ASSERT_EQ(top.size(), 4);
     EXPECT_EQ(top[0]->text(), "File");
     EXPECT_EQ(top[1], form.Font1);
     EXPECT_EQ(top[1]->text(), "Font");
-    EXPECT_EQ(top[2], form.About2);
-    EXPECT_EQ(top[2]->text(), "About");
-    QStringList items;
-    for (QAction *item : top[0]->menu()->actions())
-        items << (item->isSeparator() ? QStringLiteral("-") : item->text());
-    EXPECT_EQ(items, QStringList({"Open", "Save As", "-", "Export BMP", "Export PDF", "-", "Reset", "Print", "Exit"}));
+    EXPECT_EQ(top[2]->text(), "&Cut Lines");
+    EXPECT_EQ(top[3], form.About2);
+    EXPECT_EQ(top[3]->text(), "About");
+    auto itemsOf = [](QMenu *menu) {
+        QStringList items;
+        for (QAction *item : menu->actions())
+            items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        return items;
+    };
+    EXPECT_EQ(itemsOf(top[0]->menu()),
+              QStringList({"Open", "Save As", "-", "Export BMP", "Export PDF", "-", "Reset", "Print", "Exit"}));
+    ASSERT_NE(top[2]->menu(), nullptr);
+    EXPECT_EQ(itemsOf(top[2]->menu()), QStringList({"&Show Cut Lines", "-", "Export Cut Lines &PDF", "Export S&VG",
+                                                    "Export &DXF", "P&rint Cut Lines"}));
+    EXPECT_EQ(top[2]->menu()->actions().value(0), form.ShowCutLines1);
+    EXPECT_TRUE(form.ShowCutLines1->isCheckable());
+    EXPECT_FALSE(form.ShowCutLines1->isChecked());
 }
 
 TEST_F(MainWindowTest, TheWindowIsFixedInSizeWithoutMaximise)

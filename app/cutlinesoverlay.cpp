@@ -1,0 +1,63 @@
+#include "app/cutlinesoverlay.h"
+
+#include "render/basebargeometry.h"
+#include "render/colors.h"
+#include "render/shapecontrol.h"
+#include "ui/commandguard.h"
+#include "ui/lineoverlay.h"
+
+namespace {
+std::vector<QPolygonF> Polylines(const TCutLines &lines)
+{
+    std::vector<QPolygonF> polylines;
+    polylines.reserve(lines.letters.size() + lines.blank.size());
+    for (const auto *contours : {&lines.letters, &lines.blank})
+        for (const TCutContour &contour : *contours)
+            polylines.push_back(contour.points);
+    return polylines;
+}
+} // namespace
+
+TCutLines PatternCutLines(TBaseShape &view, bool baseOn)
+{
+    TCutLineOptions options;
+    if (baseOn)
+        options.baseBar = BaseBar::Rectangle(view.Width(), view.Height());
+    return BuildCutLines(view, options);
+}
+
+TCutLinesOverlay::TCutLinesOverlay(TBaseShape &view, std::function<bool()> baseOn, TCommandGuard &guard)
+    : m_view(view),
+      m_baseOn(std::move(baseOn)),
+      m_guard(guard),
+      m_layer(new TLineOverlay(ColorToQColor(clRed), view.parentWidget()))
+{
+    m_layer->hide();
+    m_view.OnChange = [this] { PatternChanged(); };
+}
+
+TCutLinesOverlay::~TCutLinesOverlay() { m_view.OnChange = nullptr; }
+
+void TCutLinesOverlay::setShown(bool shown)
+{
+    if (shown == m_shown)
+        return;
+    m_shown = shown;
+    if (shown) {
+        Rebuild();
+        m_layer->raise();
+    }
+    m_layer->setVisible(shown);
+}
+
+void TCutLinesOverlay::PatternChanged()
+{
+    if (m_shown)
+        m_guard.Run([this] { Rebuild(); });
+}
+
+void TCutLinesOverlay::Rebuild()
+{
+    m_layer->setGeometry(m_view.geometry());
+    m_layer->setLines(Polylines(PatternCutLines(m_view, m_baseOn())));
+}

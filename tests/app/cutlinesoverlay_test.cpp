@@ -1,0 +1,113 @@
+// Show Cut Lines on the real main window: what a grab of the window shows,
+// checked against the ink of the exported bitmap.
+#include "app/fretcard1.h"
+
+#include "support/scripteddialoghost.h"
+#include "ui/scrollbar.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QImage>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+constexpr QRgb kRed = 0xFFFF0000;
+constexpr QRgb kBlack = 0xFF000000;
+// Where the pattern view's top-left lies on the window's surface.
+constexpr QPoint kViewOnSurface(4 + 35, 8 + 45);
+
+class CutLinesOverlayTest : public ::testing::Test {
+protected:
+    TScriptedDialogHost host;
+    TForm1 form{&host};
+    QTemporaryDir target;
+
+    void TearDown() override { EXPECT_TRUE(host.AllAnswersUsed()); }
+
+    // The view's area of a real grab of the window's surface.
+    QImage GrabView()
+    {
+        const QRect area(kViewOnSurface, QSize(form.ScrollBar2->Position(), form.ScrollBar3->Position()));
+        return form.centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(area);
+    }
+
+    QImage ExportBitmap(const QString &name)
+    {
+        host.QueueFileName(target.filePath(name));
+        form.Button2->click();
+        return QImage(target.filePath(name + ".bmp"), "bmp").convertToFormat(QImage::Format_RGB32);
+    }
+};
+
+std::vector<QPoint> PixelsOf(const QImage &image, QRgb color)
+{
+    std::vector<QPoint> found;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == color)
+                found.emplace_back(x, y);
+    return found;
+}
+
+bool IsInk(const QImage &image, QPoint p) { return image.valid(p) && image.pixel(p) == kBlack; }
+
+// How far a line may lie from the ink's edge: one pixel of rounding, and one
+// more at the tip of a slit between welded letters too narrow to leave a
+// pixel of its own.
+constexpr int kEdgeTolerance = 2;
+
+// A pixel on the border between ink and no ink lies near `p`.
+bool NearInkEdge(const QImage &ink, QPoint p)
+{
+    for (int dy = -kEdgeTolerance; dy <= kEdgeTolerance; ++dy)
+        for (int dx = -kEdgeTolerance; dx <= kEdgeTolerance; ++dx) {
+            const QPoint q = p + QPoint(dx, dy);
+            if (!ink.valid(q))
+                continue;
+            for (QPoint step : {QPoint(1, 0), QPoint(0, 1), QPoint(-1, 0), QPoint(0, -1)})
+                if (IsInk(ink, q) != IsInk(ink, q + step))
+                    return true;
+        }
+    return false;
+}
+
+// Red lines on the screen, every one on an edge of the exported ink, and
+// not one red pixel in the file.
+void ExpectRedLinesOnTheInkEdges(const QImage &screen, const QImage &exported)
+{
+    ASSERT_EQ(screen.size(), exported.size());
+    const std::vector<QPoint> red = PixelsOf(screen, kRed);
+    EXPECT_GT(red.size(), 1000u) << "the letters' and the blank's outlines";
+    int away = 0;
+    for (QPoint p : red)
+        away += NearInkEdge(exported, p) ? 0 : 1;
+    EXPECT_EQ(away, 0) << "red pixels off the ink's edges";
+    EXPECT_TRUE(PixelsOf(exported, kRed).empty()) << "the export shows no cut lines";
+}
+
+TEST_F(CutLinesOverlayTest, TheCutLinesFollowThePatternOnScreenOnlyAndGoWhenSwitchedOff)
+{
+    form.CheckBox2->setChecked(false); // solid letters: their edges are the ink's edges
+    EXPECT_TRUE(PixelsOf(GrabView(), kRed).empty());
+
+    form.ShowCutLines1->trigger();
+    ASSERT_TRUE(form.ShowCutLines1->isChecked());
+    ExpectRedLinesOnTheInkEdges(GrabView(), ExportBitmap("plain"));
+
+    // Letters pulled into one another and onto the base bar: the lines move
+    // with them, and the bar's outline shows over the black bar.
+    form.ScrollBar7->setPosition(-20);
+    form.ScrollBar4->setPosition(20);
+    form.CheckBox3->setChecked(true);
+    const QImage welded = GrabView();
+    ExpectRedLinesOnTheInkEdges(welded, ExportBitmap("welded"));
+    const int barBottom = welded.height() - 5;
+    EXPECT_EQ(welded.pixel(welded.width() / 2, barBottom), kRed);
+    EXPECT_EQ(welded.pixel(welded.width() / 2, barBottom - 15), kBlack) << "the bar itself";
+
+    form.ShowCutLines1->trigger();
+    EXPECT_TRUE(PixelsOf(GrabView(), kRed).empty());
+}
+} // namespace
