@@ -34,6 +34,11 @@ public:
     void PatternChanged();
 
     const TLineOverlay &Layer() const { return *m_layer; }
+    TLineOverlay &Layer() { return *m_layer; }
+
+    // Turns the cut lines as built into the ones shown (the stencil bridges,
+    // the fragile spots); unset, they are shown as built.
+    std::function<TCutLines(TCutLines)> Finish;
 
 private:
     void Rebuild();

@@ -61,6 +61,7 @@ TForm1::TForm1(TDialogHost *host, QWidget *parent, const PrintEngineLoader *prin
     ConnectHandlers();
     CreateExtras();
     CreateCutLines();
+    CreateStencilChecks();
 }
 
 TForm1::~TForm1()
