@@ -6,7 +6,14 @@
 #include "ui/commandguard.h"
 #include "ui/lineoverlay.h"
 
+#include <QMargins>
+
 namespace {
+// The contours run along the pixels' edges, and a 1-pixel line on the
+// blank's right and bottom edges falls just outside the blank: the layer
+// reaches one pixel further so that those edges show too.
+constexpr QMargins kEdgeRoom(0, 0, 1, 1);
+
 std::vector<QPolygonF> Polylines(const TCutLines &lines)
 {
     std::vector<QPolygonF> polylines;
@@ -58,7 +65,7 @@ void TCutLinesOverlay::PatternChanged()
 
 void TCutLinesOverlay::Rebuild()
 {
-    m_layer->setGeometry(m_view.geometry());
+    m_layer->setGeometry(m_view.geometry() + kEdgeRoom);
     TCutLines lines = PatternCutLines(m_view, m_baseOn());
     m_layer->setLines(Polylines(Finish ? Finish(std::move(lines)) : lines));
 }

@@ -196,6 +196,10 @@ public:
 
     // --- Cut lines: the overlay and the cut-line exports -----------------
     void ShowCutLines1Click();
+    void ExportCutLinesPdf1Click();
+    void ExportSvg1Click();
+    void ExportDxf1Click();
+    void PrintCutLines1Click();
 
     // --- Commands of the files, exports and extras -----------------------
     void Button1Click(); // Print

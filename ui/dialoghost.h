@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class QPrinter;
 class QWidget;
 class TFont;
 
@@ -70,4 +71,12 @@ public:
     virtual bool ExecuteFileDialog(TFileDialogRequest &request) = 0;
     // Opens on `font`; true on OK with the chosen font stored back into it.
     virtual bool ExecuteFontDialog(TFont &font) = 0;
+    // The print dialog on `printer`, which comes preset with the page the
+    // command prints; true on Print, with the user's choices in `printer`.
+    // A host that offers no printing answers like a cancelled dialog.
+    virtual bool ExecutePrintDialog(QPrinter &printer)
+    {
+        (void)printer;
+        return false;
+    }
 };

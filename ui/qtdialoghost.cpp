@@ -7,6 +7,7 @@
 #include <QInputDialog>
 #include <QEvent>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace {
 QMessageBox::Icon IconFor(TMsgDlgType type)
@@ -114,4 +115,10 @@ bool TQtDialogHost::ExecuteFontDialog(TFont &font)
         return false;
     dialog.StoreChoice(font);
     return true;
+}
+
+bool TQtDialogHost::ExecutePrintDialog(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, m_owner);
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -15,6 +15,7 @@ public:
     bool ExecuteInputQuery(TInputRequest &request) override;
     bool ExecuteFileDialog(TFileDialogRequest &request) override;
     bool ExecuteFontDialog(TFont &font) override;
+    bool ExecutePrintDialog(QPrinter &printer) override;
 
 private:
     QWidget *m_owner;

@@ -5,8 +5,10 @@
 #include "render/shapecontrol.h"
 #include "ui/scrollbar.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QProcess>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -72,4 +74,49 @@ void BM_KerningBarToRepaint(benchmark::State &state)
     }
 }
 BENCHMARK(BM_KerningBarToRepaint)->Unit(benchmark::kMillisecond);
+
+// The cut lines' worst case on screen: three lines of bold 200-point letters
+// pulled together as far as the Kern bar goes, welded to the base bar, with
+// the red cut lines over the preview. Every Kern step changes the cut lines,
+// so each repaint waits for them to be built again.
+constexpr int kCutLinesFontSize = 200;
+constexpr int kCutLinesKern = -100;
+const QString kThreeLineText = QStringLiteral("Walnut Cherry Maple");
+
+void ShowWorstCaseCutLines(TForm1 &form)
+{
+    form.ScrollBar2->setPosition(960);
+    form.ScrollBar3->setPosition(289);
+    form.ScrollBar1->setPosition(kCutLinesFontSize);
+    form.Edit1->setText(kThreeLineText);
+    form.CheckBox1->setChecked(true); // Multiline, before Base greys it
+    form.CheckBox3->setChecked(true);
+    form.ScrollBar7->setPosition(kCutLinesKern);
+    form.ShowCutLines1->setChecked(true);
+    form.show();
+    QCoreApplication::processEvents();
+}
+
+void BM_KerningBarToRepaintWithCutLines(benchmark::State &state)
+{
+    TForm1 form;
+    ShowWorstCaseCutLines(form);
+    int kern = kCutLinesKern;
+    for (auto _ : state) {
+        kern = kern == kCutLinesKern ? kCutLinesKern + 1 : kCutLinesKern;
+        form.ScrollBar7->setPosition(kern);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_KerningBarToRepaintWithCutLines)->Unit(benchmark::kMillisecond);
+
+// Repainting with nothing changed: the cut lines are not built again.
+void BM_RepaintWithCutLinesUnchanged(benchmark::State &state)
+{
+    TForm1 form;
+    ShowWorstCaseCutLines(form);
+    for (auto _ : state)
+        form.PatternView()->repaint();
+}
+BENCHMARK(BM_RepaintWithCutLinesUnchanged)->Unit(benchmark::kMillisecond);
 } // namespace

@@ -95,6 +95,10 @@ TEST_F(CutLinesOverlayTest, TheCutLinesFollowThePatternOnScreenOnlyAndGoWhenSwit
     form.ShowCutLines1->trigger();
     ASSERT_TRUE(form.ShowCutLines1->isChecked());
     ExpectRedLinesOnTheInkEdges(GrabView(), ExportBitmap("plain"));
+    // The blank's right and bottom edges show just outside it.
+    const QImage surface = form.centralWidget()->grab().toImage();
+    EXPECT_EQ(surface.pixel(kViewOnSurface + QPoint(960, 72)), kRed);
+    EXPECT_EQ(surface.pixel(kViewOnSurface + QPoint(480, 144)), kRed);
 
     // Letters pulled into one another and onto the base bar: the lines move
     // with them, and the bar's outline shows over the black bar.

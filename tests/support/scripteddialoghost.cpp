@@ -59,3 +59,15 @@ bool TScriptedDialogHost::ExecuteFontDialog(TFont &font)
     m_fontAnswers.pop_front();
     return answer(font);
 }
+
+bool TScriptedDialogHost::ExecutePrintDialog(QPrinter &printer)
+{
+    Log << QStringLiteral("print");
+    if (m_printAnswers.empty()) {
+        ADD_FAILURE() << "unexpected print dialog";
+        return false;
+    }
+    const PrintAnswer answer = std::move(m_printAnswers.front());
+    m_printAnswers.pop_front();
+    return answer(printer);
+}

@@ -23,22 +23,28 @@ public:
     // The answer sees the font the dialog opens on, may change it, and returns
     // true for OK. It may also throw, as a failing dialog would.
     void QueueFontAnswer(FontAnswer answer) { m_fontAnswers.push_back(std::move(answer)); }
+    // The answer sees the preset printer, may change it (print to a file),
+    // and returns true for Print.
+    using PrintAnswer = std::function<bool(QPrinter &printer)>;
+    void QueuePrintAnswer(PrintAnswer answer) { m_printAnswers.push_back(std::move(answer)); }
 
     TModalResult ShowMessageBox(const TMessageRequest &request) override;
     bool ExecuteInputQuery(TInputRequest &request) override;
     bool ExecuteFileDialog(TFileDialogRequest &request) override;
     bool ExecuteFontDialog(TFont &font) override;
+    bool ExecutePrintDialog(QPrinter &printer) override;
 
     std::vector<TMessageRequest> Messages;
     std::vector<TInputRequest> Inputs; // as asked, before the answer
     std::vector<TFileDialogRequest> FileDialogs;
     int FontDialogCount = 0;
-    // "message:<caption>:<text>", "input:<caption>", "file:<title>", "font" in the order asked.
+    // "message:<caption>:<text>", "input:<caption>", "file:<title>", "font", "print" in the order asked.
     QStringList Log;
 
     bool AllAnswersUsed() const
     {
-        return m_messageAnswers.empty() && m_inputAnswers.empty() && m_fileAnswers.empty() && m_fontAnswers.empty();
+        return m_messageAnswers.empty() && m_inputAnswers.empty() && m_fileAnswers.empty() &&
+               m_fontAnswers.empty() && m_printAnswers.empty();
     }
 
 private:
@@ -46,4 +52,5 @@ private:
     std::deque<QString> m_inputAnswers;
     std::deque<QString> m_fileAnswers; // empty string: Cancel
     std::deque<FontAnswer> m_fontAnswers;
+    std::deque<PrintAnswer> m_printAnswers;
 };
