@@ -11,6 +11,8 @@
 #include <QCheckBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -51,6 +53,22 @@ int OrangePixels(const QImage &image)
     return count;
 }
 
+// The CUT polylines of a DXF file, read by ezdxf, and how many lie inside another.
+QByteArray DxfNesting(const QString &path)
+{
+    const char *script = R"(
+import sys, ezdxf
+from ezdxf.math import is_point_in_polygon_2d, Vec2
+doc = ezdxf.readfile(sys.argv[1])
+rings = [[Vec2(p[0], p[1]) for p in e.get_points('xy')] for e in doc.modelspace() if e.dxf.layer == 'CUT']
+print(len(rings), sum(1 for a in rings for b in rings if a is not b and is_point_in_polygon_2d(a[0], b) > 0))
+)";
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QString::fromLatin1(script), path});
+    python.waitForFinished(60000);
+    return python.readAllStandardOutput().trimmed();
+}
+
 int NestedLines(const std::vector<QPolygonF> &lines)
 {
     int nested = 0;
@@ -81,6 +99,19 @@ TEST_F(BridgeCommandsTest, BridgesOpenEveryIslandOfTheShownCutLinesLive)
         << "the exports get what the overlay shows";
     form.StencilBridges1->trigger();
     EXPECT_EQ(NestedLines(RedLines()), 4);
+}
+
+TEST_F(BridgeCommandsTest, TheCutLineExportsCarryTheBridges)
+{
+    QTemporaryDir target;
+    form.Edit1->setText(QStringLiteral("BOA"));
+    host.QueueFileName(target.filePath(QStringLiteral("plain.dxf")));
+    form.ExportDxf1->trigger();
+    form.StencilBridges1->trigger();
+    host.QueueFileName(target.filePath(QStringLiteral("stencil.dxf")));
+    form.ExportDxf1->trigger();
+    EXPECT_TRUE(DxfNesting(target.filePath(QStringLiteral("plain.dxf"))).endsWith(" 4"));
+    EXPECT_TRUE(DxfNesting(target.filePath(QStringLiteral("stencil.dxf"))).endsWith(" 0"));
 }
 
 TEST_F(BridgeCommandsTest, FragileSpotsShowInOrangeWithTheirCountUntilSwitchedOff)
