@@ -29,13 +29,6 @@ const TWidthQuestion kLeastWidthQuestion{QStringLiteral("Least Width of Wood"),
                                          QStringLiteral("Narrowest wood that holds, in inches:"),
                                          &LeastWidthProblem};
 
-TCutLines StencilCutLines(TCutLines lines, const TStencilSettings &settings)
-{
-    if (!settings.bridges)
-        return lines;
-    return WithStencilBridges(lines, settings.bridgeWidth);
-}
-
 QString FragileSpotsText(int count)
 {
     if (count == 0)

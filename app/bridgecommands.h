@@ -1,28 +1,16 @@
 #pragma once
-// Stencil Bridges and Show Fragile Spots: how the Cut Lines menu's stencil
-// settings turn the pattern's cut lines into the ones shown and exported,
-// and how their widths are asked for. The settings last for the run; they
-// are no part of the pattern and no pattern file holds them.
+// Stencil Bridges and Show Fragile Spots: how the Cut Lines menu asks for
+// the widths they work with and tells how many spots it found. The settings
+// last for the run; they are no part of the pattern and no pattern file
+// holds them.
 
-#include "cutlines/bridges.h"
-#include "cutlines/fragile.h"
+#include "cutlines/stencil.h"
 
 #include <QSize>
 #include <QString>
 #include <optional>
 
 class TDialogHost;
-
-struct TStencilSettings {
-    bool bridges = false;
-    double bridgeWidth = DefaultBridgeWidthPixels;
-    bool fragileSpots = false;
-    double leastWidth = DefaultLeastWidthPixels;
-};
-
-// The cut lines as the overlay and every cut-line export use them: with the
-// stencil bridges when they are on.
-TCutLines StencilCutLines(TCutLines lines, const TStencilSettings &settings);
 
 // "No fragile spots", "1 fragile spot", "3 fragile spots".
 QString FragileSpotsText(int count);

@@ -129,7 +129,17 @@ std::vector<TEdge> EdgesInView(const std::vector<TRing> &rings, TDirection d)
     return edges;
 }
 
-// Looks for the shortest strip across the stroke above one island.
+std::vector<TRing> RingsInView(const std::vector<TRing> &rings, TDirection d)
+{
+    std::vector<TRing> viewed = rings;
+    for (TRing &ring : viewed)
+        for (QPointF &p : ring.points)
+            p = ToView(p, d);
+    return viewed;
+}
+
+// Looks for the shortest strip across the stroke above one island; `rings`
+// and `edges` are in view coordinates.
 class TStripSearch {
 public:
     TStripSearch(const std::vector<TRing> &rings, const std::vector<TEdge> &edges, int island,
@@ -142,16 +152,6 @@ public:
         for (const TEdge &e : edges)
             if (std::max(e.a.x(), e.b.x()) >= m_left - width && std::min(e.a.x(), e.b.x()) <= m_right + width)
                 m_column.push_back(e);
-    }
-
-    // The view's island box is taken from the ring in view coordinates.
-    static std::vector<TRing> InView(const std::vector<TRing> &rings, TDirection d)
-    {
-        std::vector<TRing> viewed = rings;
-        for (TRing &ring : viewed)
-            for (QPointF &p : ring.points)
-                p = ToView(p, d);
-        return viewed;
     }
 
     std::optional<TStrip> Shortest()
@@ -359,7 +359,7 @@ CL::Path StripPath(const TStrip &strip, double width, TDirection d)
 
 struct TBridgeSearch {
     TBridgeSearch(const std::vector<TRing> &rings, TDirection d)
-        : direction(d), viewed(TStripSearch::InView(rings, d)), edges(EdgesInView(rings, d))
+        : direction(d), viewed(RingsInView(rings, d)), edges(EdgesInView(rings, d))
     {
     }
     std::optional<TStrip> ShortestFor(int island, double width) const

@@ -3,6 +3,7 @@
 #include "cutlines/clipperpaths.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace {
 using namespace CutPaths;
@@ -16,7 +17,7 @@ constexpr double RoundingAllowance = 4.0 / Scale;
 // Mitred offsets give sound corners back exactly; only a wedge sharper than
 // this loses its point, and a point that sharp breaks off under the blade.
 constexpr double SharpestSoundWedgeDegrees = 20.0;
-const double MiterLimit = 1.0 / std::sin(SharpestSoundWedgeDegrees / 2 * M_PI / 180.0);
+const double MiterLimit = 1.0 / std::sin(SharpestSoundWedgeDegrees / 2 * std::numbers::pi / 180.0);
 
 CL::Paths Offset(const CL::Paths &paths, double pixels)
 {
@@ -57,11 +58,10 @@ CL::Paths BlankArea(const TCutLines &lines)
 // way; a narrow place that fragile runs at least that far.
 bool RunsTheLeastWidth(const CL::Path &path, double leastWidth)
 {
-    QRectF box;
     QPolygonF points;
     for (const CL::IntPoint &p : path)
         points.append(FromInt(p));
-    box = points.boundingRect();
+    const QRectF box = points.boundingRect();
     return std::max(box.width(), box.height()) >= leastWidth;
 }
 } // namespace
