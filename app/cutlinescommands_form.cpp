@@ -35,7 +35,10 @@ void TForm1::ShowCutLines1Click() { m_cutLinesOverlay->setShown(ShowCutLines1->i
 // --- The cut-line exports and print ----------------------------------------
 
 namespace {
-TCutLines CutLinesOf(TForm1 &form) { return PatternCutLines(*form.PatternView(), form.CheckBox3->isChecked()); }
+TCutLines CutLinesOf(TForm1 &form)
+{
+    return form.StencilCutLines(PatternCutLines(*form.PatternView(), form.CheckBox3->isChecked()));
+}
 
 void ExportFormCutLines(TForm1 &form, const QString &filter, const QString &extension,
                         const TCutLinesWriter &write)

@@ -66,5 +66,6 @@ void TCutLinesOverlay::PatternChanged()
 void TCutLinesOverlay::Rebuild()
 {
     m_layer->setGeometry(m_view.geometry() + kEdgeRoom);
-    m_layer->setLines(Polylines(PatternCutLines(m_view, m_baseOn())));
+    TCutLines lines = PatternCutLines(m_view, m_baseOn());
+    m_layer->setLines(Polylines(Finish ? Finish(std::move(lines)) : lines));
 }

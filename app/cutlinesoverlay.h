@@ -33,6 +33,12 @@ public:
     // Something the view does not know of changed the cut lines (the Base switch).
     void PatternChanged();
 
+    TLineOverlay &Layer() { return *m_layer; }
+
+    // Turns the cut lines as built into the ones shown (the stencil bridges,
+    // the fragile spots); unset, they are shown as built.
+    std::function<TCutLines(TCutLines)> Finish;
+
 private:
     void Rebuild();
 

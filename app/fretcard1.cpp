@@ -63,6 +63,7 @@ TForm1::TForm1(TDialogHost *host, QWidget *parent, const PrintEngineLoader *prin
     ConnectHandlers();
     CreateExtras();
     CreateCutLines();
+    CreateStencilChecks();
 }
 
 TForm1::~TForm1()

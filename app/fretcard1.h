@@ -7,6 +7,7 @@
 // Later commands read the settings from these controls and change them only
 // by setting the controls, so that the same handlers and cascades run.
 
+#include "app/bridgecommands.h"
 #include "render/workimage.h"
 #include "ui/commandguard.h"
 #include "ui/dialogs.h"
@@ -17,6 +18,7 @@
 class PrintEngineLoader;
 class TCutLinesOverlay;
 class TPrintEngine;
+class TSpotOverlay;
 class QAction;
 class QIcon;
 class QCheckBox;
@@ -131,6 +133,20 @@ public:
     QAction *ExportDxf1 = nullptr;
     QAction *PrintCutLines1 = nullptr;
 
+    // --- Cut lines for a stencil: bridges and fragile spots --------------
+    QAction *StencilBridges1 = nullptr;   // checkable: bridges tie the letters' islands
+    QAction *ShowFragileSpots1 = nullptr; // checkable: the overlay marks too-narrow wood
+    QAction *BridgeWidth1 = nullptr;
+    QAction *LeastWidth1 = nullptr;
+    void StencilBridges1Click();
+    void ShowFragileSpots1Click();
+    void BridgeWidth1Click();
+    void LeastWidth1Click();
+    const TStencilSettings &StencilSettings() const { return m_stencil; }
+    // The pattern's cut lines as the overlay and the cut-line exports use
+    // them, the stencil settings applied.
+    TCutLines StencilCutLines(TCutLines built) const;
+
     // --- Extras: hot keys, font viewer, about box, links, sound ----------
     TGlobalHotKey *GlobalHotKey1 = nullptr; // Ctrl+F -> ScrollBar1
     TGlobalHotKey *GlobalHotKey2 = nullptr; // Ctrl+W -> ScrollBar2
@@ -238,6 +254,15 @@ private:
 
     void CreateCutLines();
     std::unique_ptr<TCutLinesOverlay> m_cutLinesOverlay;
+
+    void CreateStencilChecks();
+    void AddStencilItems();
+    // Marks the fragile spots of the cut lines the overlay shows, or clears them.
+    void ShowFragileSpots(const TCutLines &shown);
+    void HideFragileSpots();
+    TStencilSettings m_stencil;
+    TSpotOverlay *m_fragileLayer = nullptr; // owned by the preview's panel
+    QString m_previewToolTip; // the preview's own, without the spots' count
 
     void CreatePrintEngine(const PrintEngineLoader *loader);
     bool m_printEngineLoaded = false;

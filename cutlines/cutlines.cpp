@@ -1,43 +1,22 @@
 #include "cutlines.h"
 
+#include "cutlines/clipperpaths.h"
 #include "cutlines/flatten.h"
 #include "render/shapecontrol.h"
 #include "render/shapegeometry.h"
 
-#include <polyclipping/clipper.hpp>
-
 #include <algorithm>
 
 namespace {
-namespace CL = ClipperLib;
+using namespace CutPaths;
 
-// The polygon library works on integers: pattern pixels scaled by a power of
-// two keep a rounding error (1/2048 px) far below the flattening tolerance.
-constexpr double Scale = 1024.0;
 // What the rounding may cost is taken off the flattening allowance.
 constexpr double FlattenTolerance = CutTolerancePixels - 1.0 / Scale;
 
-CL::IntPoint ToInt(QPointF p)
-{
-    return CL::IntPoint(CL::cInt(std::llround(p.x() * Scale)), CL::cInt(std::llround(p.y() * Scale)));
-}
-
-QPointF FromInt(const CL::IntPoint &p) { return QPointF(p.X / Scale, p.Y / Scale); }
-
 void AppendFlattened(CL::Paths &paths, const QPainterPath &path)
 {
-    for (const QPolygonF &polyline : FlattenPath(path, FlattenTolerance)) {
-        CL::Path ints;
-        ints.reserve(polyline.size());
-        for (const QPointF &p : polyline)
-            ints.push_back(ToInt(p));
-        paths.push_back(std::move(ints));
-    }
-}
-
-CL::Path RectanglePath(const QRectF &r)
-{
-    return {ToInt(r.topLeft()), ToInt(r.topRight()), ToInt(r.bottomRight()), ToInt(r.bottomLeft())};
+    for (const QPolygonF &polyline : FlattenPath(path, FlattenTolerance))
+        paths.push_back(ToPath(polyline));
 }
 
 // The pixels a QRect covers, as an area from edge to edge.
@@ -69,32 +48,6 @@ CL::Paths ClippedGlyphs(const std::vector<TGlyphPiece> &pieces)
     return clipped;
 }
 
-TCutContour ToContour(const CL::Path &path, bool hole)
-{
-    TCutContour contour;
-    contour.hole = hole;
-    contour.points.reserve(qsizetype(path.size()));
-    for (const CL::IntPoint &p : path)
-        contour.points.append(FromInt(p));
-    return contour;
-}
-
-// One union of everything, nonzero, without self-touching output, so that
-// every contour is simple and holes come out as contours of their own.
-std::vector<TCutContour> Weld(const CL::Paths &paths)
-{
-    CL::Clipper clipper;
-    clipper.StrictlySimple(true);
-    clipper.AddPaths(paths, CL::ptSubject, true);
-    CL::PolyTree tree;
-    clipper.Execute(CL::ctUnion, tree, CL::pftNonZero, CL::pftNonZero);
-    std::vector<TCutContour> contours;
-    for (CL::PolyNode *node = tree.GetFirst(); node; node = node->GetNext())
-        if (node->Contour.size() >= 3)
-            contours.push_back(ToContour(node->Contour, node->IsHole()));
-    return contours;
-}
-
 // The blank as the view draws it: its box figure, moved back by the shadow.
 std::vector<TCutContour> BlankOutline(TBaseShape &view)
 {
@@ -113,7 +66,7 @@ std::vector<TCutContour> BlankOutline(TBaseShape &view)
     outline.addRoundedRect(QRectF(topLeft, bottomRight), corner.x() / 2, corner.y() / 2);
     CL::Paths paths;
     AppendFlattened(paths, outline);
-    return Weld(paths);
+    return SimpleContours(paths);
 }
 } // namespace
 
@@ -124,7 +77,7 @@ TCutLines BuildCutLines(TBaseShape &view, const TCutLineOptions &options)
     CL::Paths letters = ClippedGlyphs(view.CaptionGlyphs());
     if (options.baseBar && !options.baseBar->isEmpty())
         letters.push_back(RectanglePath(PixelArea(*options.baseBar)));
-    lines.letters = Weld(letters);
+    lines.letters = SimpleContours(letters);
     lines.blank = BlankOutline(view);
     return lines;
 }

@@ -47,11 +47,26 @@ struct TFileDialogRequest {
     QString FileName;   // in: the name offered; out: the full path chosen
 };
 
+// A one-line question: the caption, the prompt above the box, and the text
+// the box opens with, which holds the answer afterwards.
+struct TInputRequest {
+    QString Caption;
+    QString Prompt;
+    QString Value;
+};
+
 class TDialogHost {
 public:
     virtual ~TDialogHost() = default;
 
     virtual TModalResult ShowMessageBox(const TMessageRequest &request) = 0;
+    // True on OK, with the text typed in request.Value. A host that asks
+    // nothing answers like a cancelled box.
+    virtual bool ExecuteInputQuery(TInputRequest &request)
+    {
+        (void)request;
+        return false;
+    }
     // True on OK; the chosen full path is then in request.FileName.
     virtual bool ExecuteFileDialog(TFileDialogRequest &request) = 0;
     // Opens on `font`; true on OK with the chosen font stored back into it.

@@ -4,6 +4,7 @@
 #include "ui/fontpicker.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QEvent>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -78,6 +79,16 @@ TModalResult TQtDialogHost::ShowMessageBox(const TMessageRequest &request)
     box.installEventFilter(&watcher);
     const TModalResult result = ResultFor(box.exec());
     return watcher.closedByCloseBox() ? mrNone : result;
+}
+
+bool TQtDialogHost::ExecuteInputQuery(TInputRequest &request)
+{
+    bool ok = false;
+    const QString answer =
+        QInputDialog::getText(m_owner, request.Caption, request.Prompt, QLineEdit::Normal, request.Value, &ok);
+    if (ok)
+        request.Value = answer;
+    return ok;
 }
 
 bool TQtDialogHost::ExecuteFileDialog(TFileDialogRequest &request)

@@ -12,6 +12,7 @@ public:
     void setOwner(QWidget *owner) { m_owner = owner; }
 
     TModalResult ShowMessageBox(const TMessageRequest &request) override;
+    bool ExecuteInputQuery(TInputRequest &request) override;
     bool ExecuteFileDialog(TFileDialogRequest &request) override;
     bool ExecuteFontDialog(TFont &font) override;
     bool ExecutePrintDialog(QPrinter &printer) override;

@@ -1,8 +1,10 @@
 // The cut lines' worst case: a 960 x 289 blank with three lines of bold
 // 200-point letters pulled far together, welded to the base bar.
+#include "cutlines/bridges.h"
 #include "cutlines/cutlines.h"
 #include "cutlines/cutlinespage.h"
 #include "cutlines/dxfwriter.h"
+#include "cutlines/fragile.h"
 #include "cutlines/svgwriter.h"
 #include "render/basebargeometry.h"
 #include "render/shapecontrol.h"
@@ -53,6 +55,27 @@ void BM_BuildCutLines(benchmark::State &state)
     state.counters["contours"] = double(contours);
 }
 BENCHMARK(BM_BuildCutLines)->Unit(benchmark::kMillisecond);
+
+// What the overlay adds on top of the cut lines with both checks on: the
+// bridges, then the fragile spots of the bridged pattern.
+void BM_BridgesAndFragileSpots(benchmark::State &state)
+{
+    TShapeControl view;
+    SetUpWorstCase(view);
+    const TCutLines lines = BuildCutLines(view, {BaseBar::Rectangle(BlankWidth, BlankHeight)});
+    int spots = 0;
+    size_t contours = 0;
+    for (auto _ : state) {
+        const TCutLines bridged = WithStencilBridges(lines, DefaultBridgeWidthPixels);
+        const TFragileSpots fragile = FindFragileSpots(bridged, DefaultLeastWidthPixels);
+        spots = fragile.count;
+        contours = bridged.letters.size();
+        benchmark::DoNotOptimize(fragile.contours.data());
+    }
+    state.counters["contours"] = double(contours);
+    state.counters["spots"] = double(spots);
+}
+BENCHMARK(BM_BridgesAndFragileSpots)->Unit(benchmark::kMillisecond);
 
 // An export as the commands run it, short of the disk: the cut lines built
 // from the view, then written.

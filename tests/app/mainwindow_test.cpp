@@ -173,8 +173,10 @@ TEST_F(MainWindowTest, TheMenuHoldsTheCommandsInOrder)
     EXPECT_EQ(itemsOf(top[0]->menu()),
               QStringList({"Open", "Save As", "-", "Export BMP", "Export PDF", "-", "Reset", "Print", "Exit"}));
     ASSERT_NE(top[2]->menu(), nullptr);
-    EXPECT_EQ(itemsOf(top[2]->menu()), QStringList({"&Show Cut Lines", "-", "Export Cut Lines &PDF", "Export S&VG",
-                                                    "Export &DXF", "P&rint Cut Lines"}));
+    EXPECT_EQ(itemsOf(top[2]->menu()),
+              QStringList({"&Show Cut Lines", "Stencil &Bridges", "Show &Fragile Spots", "Bridge &Width...",
+                           "&Least Width of Wood...", "-", "Export Cut Lines &PDF", "Export S&VG", "Export &DXF",
+                           "P&rint Cut Lines"}));
     EXPECT_EQ(top[2]->menu()->actions().value(0), form.ShowCutLines1);
     EXPECT_TRUE(form.ShowCutLines1->isCheckable());
     EXPECT_FALSE(form.ShowCutLines1->isChecked());

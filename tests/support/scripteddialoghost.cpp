@@ -15,6 +15,22 @@ TModalResult TScriptedDialogHost::ShowMessageBox(const TMessageRequest &request)
     return answer;
 }
 
+bool TScriptedDialogHost::ExecuteInputQuery(TInputRequest &request)
+{
+    Inputs.push_back(request);
+    Log << QStringLiteral("input:%1").arg(request.Caption);
+    if (m_inputAnswers.empty()) {
+        ADD_FAILURE() << "unexpected input box: " << request.Caption.toStdString();
+        return false;
+    }
+    const QString answer = m_inputAnswers.front();
+    m_inputAnswers.pop_front();
+    if (answer.isNull())
+        return false;
+    request.Value = answer;
+    return true;
+}
+
 bool TScriptedDialogHost::ExecuteFileDialog(TFileDialogRequest &request)
 {
     FileDialogs.push_back(request);

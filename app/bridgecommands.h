@@ -1,0 +1,34 @@
+#pragma once
+// Stencil Bridges and Show Fragile Spots: how the Cut Lines menu asks for
+// the widths they work with and tells how many spots it found. The settings
+// last for the run; they are no part of the pattern and no pattern file
+// holds them.
+
+#include "cutlines/stencil.h"
+
+#include <QSize>
+#include <QString>
+#include <optional>
+
+class TDialogHost;
+
+// "No fragile spots", "1 fragile spot", "3 fragile spots".
+QString FragileSpotsText(int count);
+
+// A width typed in inches, as a decimal ("0.0625") or a fraction ("1/16"),
+// in pattern pixels; nothing when the text is no number.
+std::optional<double> PixelsFromInchText(const QString &text);
+
+// Which width a width question asks for, and what it checks.
+struct TWidthQuestion {
+    QString caption;
+    QString prompt;
+    QString (*problem)(double pixels, QSize blank);
+};
+extern const TWidthQuestion kBridgeWidthQuestion;
+extern const TWidthQuestion kLeastWidthQuestion;
+
+// Asks for a width through `host`, starting from `current` pixels. Returns
+// the new width, or nothing when the box was cancelled; a text that is no
+// width for `blank` is refused with an error carrying the reason.
+std::optional<double> AskWidth(TDialogHost &host, const TWidthQuestion &question, double current, QSize blank);

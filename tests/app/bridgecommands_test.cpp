@@ -1,0 +1,167 @@
+// Stencil Bridges and Show Fragile Spots on the real main window.
+#include "app/fretcard1.h"
+
+#include "app/cutlinesoverlay.h"
+#include "render/shapecontrol.h"
+#include "support/scripteddialoghost.h"
+#include "ui/lineoverlay.h"
+#include "ui/scrollbar.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+constexpr QRgb kOrange = 0xFFFF8C00;
+// Where the pattern view's top-left lies on the window's surface.
+constexpr QPoint kViewOnSurface(4 + 35, 8 + 45);
+
+class BridgeCommandsTest : public ::testing::Test {
+protected:
+    TScriptedDialogHost host;
+    TForm1 form{&host};
+
+    void TearDown() override { EXPECT_TRUE(host.AllAnswersUsed()); }
+
+    QImage GrabView()
+    {
+        const QRect area(kViewOnSurface, QSize(form.ScrollBar2->Position(), form.ScrollBar3->Position()));
+        return form.centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(area);
+    }
+
+    // The closed lines the overlay draws, found on the window itself.
+    std::vector<QPolygonF> RedLines()
+    {
+        // The layer declares no meta-object of its own, so look by type.
+        for (QWidget *child : form.findChildren<QWidget *>())
+            if (auto *layer = dynamic_cast<TLineOverlay *>(child))
+                return layer->Lines();
+        return {};
+    }
+};
+
+int OrangePixels(const QImage &image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == kOrange ? 1 : 0;
+    return count;
+}
+
+// The CUT polylines of a DXF file, read by ezdxf, and how many lie inside another.
+QByteArray DxfNesting(const QString &path)
+{
+    const char *script = R"(
+import sys, ezdxf
+from ezdxf.math import is_point_in_polygon_2d, Vec2
+doc = ezdxf.readfile(sys.argv[1])
+rings = [[Vec2(p[0], p[1]) for p in e.get_points('xy')] for e in doc.modelspace() if e.dxf.layer == 'CUT']
+print(len(rings), sum(1 for a in rings for b in rings if a is not b and is_point_in_polygon_2d(a[0], b) > 0))
+)";
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QString::fromLatin1(script), path});
+    python.waitForFinished(60000);
+    return python.readAllStandardOutput().trimmed();
+}
+
+int NestedLines(const std::vector<QPolygonF> &lines)
+{
+    int nested = 0;
+    for (const QPolygonF &inner : lines)
+        for (const QPolygonF &outer : lines)
+            if (&inner != &outer && outer.containsPoint(inner.first(), Qt::OddEvenFill))
+                ++nested;
+    return nested;
+}
+
+TEST_F(BridgeCommandsTest, TheStencilChecksStartOff)
+{
+    for (QAction *check : {form.StencilBridges1, form.ShowFragileSpots1}) {
+        EXPECT_TRUE(check->isCheckable());
+        EXPECT_FALSE(check->isChecked());
+    }
+}
+
+TEST_F(BridgeCommandsTest, BridgesOpenEveryIslandOfTheShownCutLinesLive)
+{
+    form.CheckBox4->setChecked(false); // no blank outline around the letters
+    form.Edit1->setText(QStringLiteral("BOA"));
+    form.ShowCutLines1->trigger();
+    EXPECT_EQ(NestedLines(RedLines()), 4) << "B: 2, O: 1, A: 1";
+    form.StencilBridges1->trigger();
+    EXPECT_EQ(NestedLines(RedLines()), 0);
+    EXPECT_EQ(form.StencilCutLines(PatternCutLines(*form.PatternView(), false)).letters.size(), RedLines().size())
+        << "the exports get what the overlay shows";
+    form.StencilBridges1->trigger();
+    EXPECT_EQ(NestedLines(RedLines()), 4);
+}
+
+TEST_F(BridgeCommandsTest, TheCutLineExportsCarryTheBridges)
+{
+    QTemporaryDir target;
+    form.Edit1->setText(QStringLiteral("BOA"));
+    host.QueueFileName(target.filePath(QStringLiteral("plain.dxf")));
+    form.ExportDxf1->trigger();
+    form.StencilBridges1->trigger();
+    host.QueueFileName(target.filePath(QStringLiteral("stencil.dxf")));
+    form.ExportDxf1->trigger();
+    EXPECT_TRUE(DxfNesting(target.filePath(QStringLiteral("plain.dxf"))).endsWith(" 4"));
+    EXPECT_TRUE(DxfNesting(target.filePath(QStringLiteral("stencil.dxf"))).endsWith(" 0"));
+}
+
+TEST_F(BridgeCommandsTest, FragileSpotsShowInOrangeWithTheirCountUntilSwitchedOff)
+{
+    form.CheckBox2->setChecked(false);
+    form.ScrollBar7->setPosition(-20);
+    form.ScrollBar4->setPosition(20);
+    form.CheckBox3->setChecked(true);
+    const QString ownTip = form.PatternView()->toolTip();
+
+    form.ShowFragileSpots1->trigger();
+    EXPECT_TRUE(form.ShowCutLines1->isChecked()) << "the spots come with the cut lines";
+    EXPECT_GT(OrangePixels(GrabView()), 20);
+    EXPECT_TRUE(form.PatternView()->toolTip().startsWith(ownTip + "\n"));
+    EXPECT_TRUE(form.PatternView()->toolTip().endsWith(" fragile spots"));
+
+    form.ScrollBar7->setPosition(0);
+    form.CheckBox3->setChecked(false);
+    EXPECT_EQ(OrangePixels(GrabView()), 0);
+    EXPECT_EQ(form.PatternView()->toolTip(), ownTip + "\nNo fragile spots");
+
+    form.ScrollBar7->setPosition(-20);
+    form.ShowFragileSpots1->trigger();
+    EXPECT_EQ(OrangePixels(GrabView()), 0);
+    EXPECT_EQ(form.PatternView()->toolTip(), ownTip);
+}
+
+TEST_F(BridgeCommandsTest, WidthsAreAskedInInchesAndABadOneChangesNothing)
+{
+    host.QueueInputAnswer(QStringLiteral("1/8"));
+    form.BridgeWidth1->trigger();
+    ASSERT_EQ(host.Inputs.size(), 1u);
+    EXPECT_EQ(host.Inputs[0].Value, QStringLiteral("0.0625")) << "opens on 1/16 in";
+    EXPECT_DOUBLE_EQ(form.StencilSettings().bridgeWidth, 12);
+
+    for (const char *typed : {"0", "-1/16", "2", "wide"}) {
+        host.QueueInputAnswer(QString::fromLatin1(typed));
+        host.QueueMessageAnswer(mrOk);
+        form.LeastWidth1->trigger();
+        EXPECT_DOUBLE_EQ(form.StencilSettings().leastWidth, 6) << typed;
+    }
+    ASSERT_EQ(host.Messages.size(), 4u);
+    EXPECT_EQ(host.Messages[0].Text, QStringLiteral("The least width of wood must be more than zero."));
+    EXPECT_EQ(host.Messages[1].Text, QStringLiteral("The least width of wood must be more than zero."));
+    EXPECT_EQ(host.Messages[2].Text, QStringLiteral("The least width of wood must not be wider than the blank."));
+    EXPECT_EQ(host.Messages[3].Text,
+              QStringLiteral("\"wide\" is not a width in inches, such as 0.0625 or 1/16."));
+
+    host.QueueInputAnswer(QString());
+    form.BridgeWidth1->trigger();
+    EXPECT_DOUBLE_EQ(form.StencilSettings().bridgeWidth, 12) << "cancelled";
+}
+} // namespace
