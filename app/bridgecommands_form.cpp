@@ -22,17 +22,6 @@ QAction *MenuItem(QMenu *menu, const QString &text, bool checkable)
     item->setChecked(false);
     return item;
 }
-
-QPainterPath RegionOf(const std::vector<TCutContour> &contours)
-{
-    QPainterPath region;
-    region.setFillRule(Qt::OddEvenFill);
-    for (const TCutContour &contour : contours) {
-        region.addPolygon(contour.points);
-        region.closeSubpath();
-    }
-    return region;
-}
 } // namespace
 
 void TForm1::CreateStencilChecks()
@@ -119,7 +108,7 @@ void TForm1::ShowFragileSpots(const TCutLines &shown)
     }
     const TFragileSpots spots = FindFragileSpots(shown, m_stencil.leastWidth);
     m_fragileLayer->setGeometry(PatternView()->geometry());
-    m_fragileLayer->setSpots(RegionOf(spots.contours));
+    m_fragileLayer->setSpots(ContoursPath(spots.contours));
     m_fragileLayer->show();
     // Above the pattern, under the cut lines.
     m_fragileLayer->raise();

@@ -5,6 +5,8 @@
 #include "render/shapecontrol.h"
 #include "render/shapegeometry.h"
 
+#include <QPainterPath>
+
 #include <algorithm>
 
 namespace {
@@ -80,4 +82,15 @@ TCutLines BuildCutLines(TBaseShape &view, const TCutLineOptions &options)
     lines.letters = SimpleContours(letters);
     lines.blank = BlankOutline(view);
     return lines;
+}
+
+QPainterPath ContoursPath(const std::vector<TCutContour> &contours)
+{
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    for (const TCutContour &contour : contours) {
+        path.addPolygon(contour.points);
+        path.closeSubpath();
+    }
+    return path;
 }

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+class QPainterPath;
 class TBaseShape;
 
 // Cut lines may leave the true outline by at most a thousandth of an inch.
@@ -38,3 +39,7 @@ struct TCutLineOptions {
 // The cut lines of what the view shows: its caption as it lays it out, and
 // its blank when it is outlined.
 TCutLines BuildCutLines(TBaseShape &view, const TCutLineOptions &options);
+
+// The contours as one path, filled even-odd so that holes stay open: how
+// every drawing of the cut lines (page, overlay, spots) turns them into a shape.
+QPainterPath ContoursPath(const std::vector<TCutContour> &contours);

@@ -16,17 +16,6 @@ constexpr double StrokePoints = 0.5;
 // The PDF's own unit grid: fine enough that rounding never shows in a cut.
 constexpr int PdfResolution = 1200;
 
-QPainterPath PathOf(const std::vector<TCutContour> &contours)
-{
-    QPainterPath path;
-    path.setFillRule(Qt::OddEvenFill);
-    for (const TCutContour &contour : contours) {
-        path.addPolygon(contour.points);
-        path.closeSubpath();
-    }
-    return path;
-}
-
 // The PDF writer does not report a device that refuses its bytes: this one
 // passes them on and remembers whether every one was taken.
 class WriteWatch : public QIODevice {
@@ -77,8 +66,8 @@ void PaintCutLinesPage(QPainter &painter, const TCutLines &lines, const std::opt
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    painter.drawPath(PathOf(lines.letters));
-    painter.drawPath(PathOf(lines.blank));
+    painter.drawPath(ContoursPath(lines.letters));
+    painter.drawPath(ContoursPath(lines.blank));
     painter.restore();
 }
 
