@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
+#include <QPageSize>
 
 #include <cmath>
 
@@ -29,6 +30,14 @@ QSizeF Document::pageSizeCm() const
 {
     // Landscape turns the named paper on its side.
     return m_landscape ? m_paperCm.transposed() : m_paperCm;
+}
+
+QPageLayout Document::pageLayout() const
+{
+    const QSizeF portraitPoints(m_paperCm.width() / kCmPerInch * kPointsPerInch,
+                                m_paperCm.height() / kCmPerInch * kPointsPerInch);
+    const QPageSize size(portraitPoints, QPageSize::Point, QString(), QPageSize::ExactMatch);
+    return QPageLayout(size, m_landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
 }
 
 QImage ReadPicture(const QString &fileName)

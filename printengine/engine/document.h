@@ -6,6 +6,7 @@
 #include "printengine/enginefunctions.h"
 
 #include <QImage>
+#include <QPageLayout>
 #include <QPointer>
 #include <QRectF>
 #include <QSizeF>
@@ -85,6 +86,9 @@ public:
     void setLandscape(bool landscape) { m_landscape = landscape; }
     bool landscape() const { return m_landscape; }
     QSizeF pageSizeCm() const; // as it lies, width across
+    // The paper for a printer or a PDF: its exact size, never snapped to a
+    // nearby standard one, in its orientation, with no margins.
+    QPageLayout pageLayout() const;
 
     PreviewSettings &settings() { return m_settings; }
     const PreviewSettings &settings() const { return m_settings; }

@@ -3,8 +3,6 @@
 #include "pagepainter.h"
 
 #include <QBuffer>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
 
@@ -14,17 +12,6 @@ namespace {
 // High enough that placing by centimetres never rounds a picture's edge.
 constexpr int kPdfResolution = 1200;
 
-QPageLayout LayoutFor(const Document &document)
-{
-    const QSizeF paperCm = document.paperSizeCm();
-    const QSizeF portraitPoints(paperCm.width() / kCmPerInch * kPointsPerInch,
-                                paperCm.height() / kCmPerInch * kPointsPerInch);
-    // Exact points, never snapped to a "nearby" standard size.
-    QPageSize size(portraitPoints, QPageSize::Point, QString(), QPageSize::ExactMatch);
-    return QPageLayout(size, document.landscape() ? QPageLayout::Landscape : QPageLayout::Portrait,
-                       QMarginsF(0, 0, 0, 0));
-}
-
 } // namespace
 
 bool WritePdf(const Document &document, QIODevice *device)
@@ -33,7 +20,7 @@ bool WritePdf(const Document &document, QIODevice *device)
     writer.setResolution(kPdfResolution);
     writer.setTitle(document.title());
     writer.setCreator(QStringLiteral("fretprint"));
-    if (!writer.setPageLayout(LayoutFor(document)))
+    if (!writer.setPageLayout(document.pageLayout()))
         return false;
     QPainter painter;
     if (!painter.begin(&writer))

@@ -18,7 +18,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -45,6 +44,16 @@ constexpr double kMaxZoom = 8.0;
 constexpr int kWheelNotch = 120;
 constexpr qintptr kPrintActionDialog = 1;
 constexpr QSize kDefaultPreviewSize(980, 590);
+
+// Full page, no margins, no scaling: the page comes out at 100 %, with the
+// paper's corner as the origin the pages are laid out from.
+void PutDocumentPageOn(QPrinter &printer, const Document &document)
+{
+    QPageLayout layout = document.pageLayout();
+    layout.setMode(QPageLayout::FullPageMode);
+    printer.setFullPage(true);
+    printer.setPageLayout(layout);
+}
 
 } // namespace
 
@@ -426,22 +435,32 @@ void PreviewWindow::printDocument()
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
+    printDocumentOn(printer, [this](QPrinter &chosen) { return runPrintDialog(chosen); });
+}
+
+void PreviewWindow::printDocumentOn(QPrinter &printer, const PrintChooser &choose)
+{
     printer.setDocName(m_document->title());
-    // Full page, no margins, no scaling: the page comes out at 100 %.
-    printer.setFullPage(true);
-    const QSizeF paper = m_document->paperSizeCm();
-    printer.setPageLayout(QPageLayout(QPageSize(QSizeF(paper.width() * 10, paper.height() * 10),
-                                                QPageSize::Millimeter),
-                                      m_document->landscape() ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                      QMarginsF(0, 0, 0, 0)));
+    PutDocumentPageOn(printer, *m_document);
     if (m_document->settings().printSetupDialog) {
-        QPrintDialog dialog(&printer, this);
-        if (dialog.exec() != QDialog::Accepted || !m_document)
+        if (!choose(printer) || !m_document)
             return;
+        // Qt's print dialog hands a printer queue's own default paper and
+        // margins over whatever it was given. The pages are laid out in
+        // centimetres on the document's paper, so that paper goes back.
+        PutDocumentPageOn(printer, *m_document);
     }
     if (m_document->notify(EngineMessage::PrintDevData, printer.resolution()) != 0 || !m_document)
         return;
     printTo(printer);
+}
+
+bool PreviewWindow::runPrintDialog(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, this);
+    // Its paper page would offer a choice the print cannot honour.
+    dialog.setOption(QAbstractPrintDialog::PrintShowPageSize, false);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void PreviewWindow::savePdf()

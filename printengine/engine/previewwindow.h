@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
+
 class QAction;
 class QLabel;
 class QScrollArea;
@@ -38,8 +40,14 @@ public:
     int currentPage() const { return m_currentPage; }
     void goToPage(int index);
 
+    // Asks the user how to print on `printer`; false cancels the print.
+    using PrintChooser = std::function<bool(QPrinter &printer)>;
+
     // The user's commands, also reachable from tests.
     void printDocument();
+    // Print once there is a printer: the document's page on it, `choose`
+    // when the print setup dialog is on, then every page at 1:1.
+    void printDocumentOn(QPrinter &printer, const PrintChooser &choose);
     void savePdf();
     void openPicture();
     void mailDocument();
@@ -62,6 +70,7 @@ private:
     void applyPlacement();
     void showNotice(const QString &title, const QString &text);
     void printTo(QPrinter &printer);
+    bool runPrintDialog(QPrinter &printer);
 
     Document *m_document;
     PageView *m_view = nullptr;

@@ -2,6 +2,9 @@
 // full scale, lossless pictures, the outline frame.
 
 #include "enginetestsupport.h"
+#include "printengine/engine/document.h"
+#include "printengine/engine/previewwindow.h"
+#include "printengine/papersizes.h"
 #include "support/filesizelimit.h"
 #include "support/testfiles.h"
 
@@ -9,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -159,6 +163,38 @@ TEST_F(RealEngineTest, ThirtyTwoBitPicturesArePlacedLikeTwentyFourBitOnes)
     EXPECT_NEAR(red.left(), 100, 1);
     EXPECT_NEAR(red.width(), 2540, 2);
     EXPECT_NEAR(red.height(), 381, 2);
+}
+
+TEST_F(RealEngineTest, PrintFromThePreviewKeepsTheDocumentPageWhateverTheDialogLeft)
+{
+    fretprint::Document document(1, nullptr, QStringLiteral("sign"), 0);
+    const Paper::Size letter = Paper::SizeOf(Paper::PAPER_LETTER);
+    document.setPaperSizeCm(QSizeF(letter.widthCm, letter.heightCm));
+    document.setLandscape(true);
+    ASSERT_TRUE(document.placePicture(writePattern("xyz.bmp", kPatternRed), QRectF(1, 1, 0, 0), true));
+
+    const QString pdf = path(QStringLiteral("printed.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    QPageLayout offered;
+    document.ensurePreview()->printDocumentOn(printer, [&](QPrinter &chosen) {
+        offered = chosen.pageLayout();
+        // What Qt's dialog leaves on a queue whose default paper is A4.
+        chosen.setFullPage(false);
+        chosen.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)));
+        return true;
+    });
+    EXPECT_EQ(offered.orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(offered.fullRectPoints().size(), QSize(792, 612));
+
+    EXPECT_TRUE(RunTool("pdfinfo", {pdf}).contains(QRegularExpression("Page size:\\s+792 x 612 pts")));
+    const QImage page = render(pdf);
+    ASSERT_EQ(page.size(), QSize(2794, 2159));
+    const QRect red = BoundingBox(page, IsRed);
+    EXPECT_NEAR(red.left(), 1 * kPixelsPerCm, 1);
+    EXPECT_NEAR(red.top(), 1 * kPixelsPerCm, 1);
+    EXPECT_NEAR(red.width(), 2540, 2) << "960 pattern pixels are 10.00 in";
 }
 
 TEST_F(RealEngineTest, FailedWriteIsReportedAndLeavesNoFile)
