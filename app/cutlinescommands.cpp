@@ -6,12 +6,23 @@
 #include "cutlines/cutlinespage.h"
 #include "ui/dialoghost.h"
 
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 
 namespace {
 const QString kPrinterNotStarted = QStringLiteral("The printer could not be started.");
 const QString kPrintingFailed = QStringLiteral("The page could not be printed.");
+
+// The painter's origin is the paper's corner, not the printable area's: the
+// pattern lands 1 cm from the paper's edges, as in the PDF.
+void PutCutLinesPageOn(QPrinter &printer)
+{
+    QPageLayout layout = CutLinesPageLayout();
+    layout.setMode(QPageLayout::FullPageMode);
+    printer.setFullPage(true);
+    printer.setPageLayout(layout);
+}
 } // namespace
 
 void ExportCutLines(TExportWindow &window, const TCutLines &lines, const QString &filter,
@@ -31,12 +42,12 @@ void ExportCutLines(TExportWindow &window, const TCutLines &lines, const QString
 void PrintCutLines(TDialogHost &host, const TCutLines &lines)
 {
     QPrinter printer(QPrinter::HighResolution);
-    // The painter's origin is the paper's corner, not the printable area's:
-    // the pattern lands 1 cm from the paper's edges, as in the PDF.
-    printer.setFullPage(true);
-    printer.setPageLayout(CutLinesPageLayout());
+    PutCutLinesPageOn(printer);
     if (!host.ExecutePrintDialog(printer))
         return;
+    // Qt's print dialog hands a printer queue's own default paper and margins
+    // over whatever it was given; the lines are laid out for this page.
+    PutCutLinesPageOn(printer);
     QPainter painter;
     if (!painter.begin(&printer))
         throw EFretcardError(kPrinterNotStarted);

@@ -120,5 +120,8 @@ bool TQtDialogHost::ExecuteFontDialog(TFont &font)
 bool TQtDialogHost::ExecutePrintDialog(QPrinter &printer)
 {
     QPrintDialog dialog(&printer, m_owner);
+    // The caller fixes the paper; a paper page here would offer a choice the
+    // print does not take.
+    dialog.setOption(QAbstractPrintDialog::PrintShowPageSize, false);
     return dialog.exec() == QDialog::Accepted;
 }

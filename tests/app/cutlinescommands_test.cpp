@@ -132,7 +132,7 @@ TEST_F(CutLinesCommandsTest, NoOrAClosedQuestionLeavesTheOldFileAndCancelWritesN
     EXPECT_EQ(QDir(target.path()).entryList(QDir::Files), QStringList{"sign.svg"});
 }
 
-TEST_F(CutLinesCommandsTest, PrintPresetsLandscapeLetterAndPrintsTheVectorPageOnlyOnPrint)
+TEST_F(CutLinesCommandsTest, PrintPresetsLandscapeLetterAndPrintsTheVectorPageOnItWhateverTheDialogLeft)
 {
     host.QueuePrintAnswer([](QPrinter &) { return false; });
     form.PrintCutLines1->trigger();
@@ -141,6 +141,9 @@ TEST_F(CutLinesCommandsTest, PrintPresetsLandscapeLetterAndPrintsTheVectorPageOn
     QPageLayout offered;
     host.QueuePrintAnswer([&](QPrinter &printer) {
         offered = printer.pageLayout();
+        // What Qt's dialog leaves on a queue whose default paper is A4.
+        printer.setFullPage(false);
+        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)));
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return true;
