@@ -12,7 +12,9 @@
 #include <QFileInfo>
 
 #include <cerrno>
-#include <sys/stat.h>
+#include <cstdint>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -144,14 +146,18 @@ constexpr qint64 kMaxPatternFileBytes = 64 * 1024 * 1024;
 // would be read without end, and a pipe would block the window in open().
 void RejectNonPatternFile(const QString &path)
 {
-    struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+    // Asking the file system about the name opens nothing, not even a pipe.
+    const std::filesystem::path name(path.toStdU16String());
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(name, error);
+    if (error)
         return; // opening reports what is missing or not allowed
-    if (!S_ISREG(status.st_mode))
+    if (!std::filesystem::is_regular_file(status))
         throw EInOutError(FileError::AccessDenied,
                           QStringLiteral("Cannot open %1: it is not a regular file")
                               .arg(QDir::toNativeSeparators(path)));
-    if (status.st_size > kMaxPatternFileBytes)
+    const std::uintmax_t size = std::filesystem::file_size(name, error);
+    if (!error && size > static_cast<std::uintmax_t>(kMaxPatternFileBytes))
         throw EInOutError(FileError::ReadFault,
                           QStringLiteral("Cannot open %1: the file is larger than %2 MiB, too large for a pattern")
                               .arg(QDir::toNativeSeparators(path))
