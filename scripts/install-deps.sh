@@ -14,7 +14,7 @@ packages=(
   libpolyclipping-dev libdxflib-dev python3-ezdxf librsvg2-bin
   xvfb xauth xdotool
   clang libclang-rt-14-dev
-  librsvg2-bin dpkg-dev fakeroot file desktop-file-utils appstream lintian
+  librsvg2-bin dpkg-dev fakeroot file desktop-file-utils appstream lintian help2man
 )
 
 missing=()
