@@ -1,6 +1,7 @@
 #include "export/tiledpdf.h"
 
 #include "core/errors.h"
+#include "printengine/pictureoutline.h"
 
 #include <QImage>
 #include <QPageLayout>
@@ -15,8 +16,6 @@ constexpr int kPdfResolution = 1200;
 constexpr double kUnitsPerPixel = kPdfResolution / kPatternPixelsPerInch;
 constexpr double kUnitsPerCm = kPdfResolution / kCmPerInch;
 constexpr double kPointsPerInch = 72.0;
-// Export PDF's frame: a hairline a little over half a point, just outside the picture.
-constexpr double kFrameWidthCm = 0.02;
 
 // Alignment marks: a cross in a ring, in a colour no pattern uses.
 const QColor kMarkColor(255, 0, 0);
@@ -37,18 +36,6 @@ QPageLayout LayoutFor(const TPageTiling &tiling)
     const QPageSize size(portraitInches * kPointsPerInch, QPageSize::Point, QString(), QPageSize::ExactMatch);
     return QPageLayout(size, tiling.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
                        QMarginsF(0, 0, 0, 0));
-}
-
-void PaintFrame(QPainter &painter, const QRectF &pictureUnits)
-{
-    const double width = kFrameWidthCm * kUnitsPerCm;
-    QPen pen(Qt::black, width);
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter.save();
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(pictureUnits.adjusted(-width / 2, -width / 2, width / 2, width / 2));
-    painter.restore();
 }
 
 void PaintMark(QPainter &painter, QPointF centre)
@@ -136,8 +123,9 @@ void TTiledPdf::PaintTile(const TPageTiling &tiling, const TTile &tile, const TP
     m_painter.restore();
     if (!tiling.Tiled()) {
         if (framed)
-            PaintFrame(m_painter, QRectF(QPointF(kMarginCm * kUnitsPerCm, kTopMarginCm * kUnitsPerCm),
-                                         QSizeF(tile.source.size()) * kUnitsPerPixel));
+            PictureOutline::Paint(m_painter, QRectF(QPointF(kMarginCm * kUnitsPerCm, kTopMarginCm * kUnitsPerCm),
+                                                  QSizeF(tile.source.size()) * kUnitsPerPixel),
+                                  kUnitsPerCm);
         return;
     }
     m_painter.save();

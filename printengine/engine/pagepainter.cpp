@@ -1,11 +1,12 @@
 #include "pagepainter.h"
 
+#include "printengine/pictureoutline.h"
+
 #include <QPen>
 
 namespace fretprint {
 namespace {
 
-const QColor kOutlineColor(0, 0, 0);
 const QColor kGridColor(150, 190, 230);
 
 QRectF ToDevice(const QRectF &cm, double unitsPerCm)
@@ -27,20 +28,6 @@ void PaintGrid(QPainter &painter, QSizeF pageCm, double unitsPerCm, double stepC
     painter.restore();
 }
 
-// The frame lies just outside the picture so that it never covers a pixel
-// of the pattern itself.
-void PaintOutline(QPainter &painter, const QRectF &pictureRect, double unitsPerCm)
-{
-    const double width = kOutlineWidthCm * unitsPerCm;
-    QPen pen(kOutlineColor, width);
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter.save();
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(pictureRect.adjusted(-width / 2, -width / 2, width / 2, width / 2));
-    painter.restore();
-}
-
 } // namespace
 
 void PaintPage(QPainter &painter, const Page &page, QSizeF pageCm, double unitsPerCm,
@@ -54,7 +41,7 @@ void PaintPage(QPainter &painter, const Page &page, QSizeF pageCm, double unitsP
         const QRectF target = ToDevice(picture.rectCm, unitsPerCm);
         painter.drawImage(target, picture.image);
         if (picture.outlined)
-            PaintOutline(painter, target, unitsPerCm);
+            PictureOutline::Paint(painter, target, unitsPerCm);
     }
     if (options.grid && options.gridInFront)
         PaintGrid(painter, pageCm, unitsPerCm, options.gridStepCm);

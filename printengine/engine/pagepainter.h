@@ -9,8 +9,6 @@
 
 namespace fretprint {
 
-// A hairline a little over half a point: thin, but visible on every printer.
-inline constexpr double kOutlineWidthCm = 0.02;
 inline constexpr double kGridStepCm = 1.0;
 inline constexpr double kGridStepInchCm = kCmPerInch / 4.0;
 
