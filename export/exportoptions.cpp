@@ -1,5 +1,6 @@
 #include "export/exportoptions.h"
 
+#include "cutlines/cutwidths.h"
 #include "export/units.h"
 #include "patternfile/patternsettings.h"
 
@@ -17,7 +18,18 @@ const QString kExamples = QStringLiteral(
     "  fretcard-export --pattern sign.frcd --format pdf --output sign.pdf\n"
     "  fretcard-export --names class.txt --letter-height 1.5in --fit --format svg --output plaques/\n"
     "  fretcard-export --text \"Welcome Home\" --blank 30inx4in --size 200 --format cutpdf --page a4 --output "
-    "house.pdf\n");
+    "house.pdf\n"
+    "  fretcard-export --text \"BOA 8\" --size 120 --blank 10inx2in --bridges --bridge-width 2mm --least-width "
+    "0.0625in --format dxf --output stencil.dxf\n");
+
+const QString kBridgeWidthName = QStringLiteral("bridge-width");
+const QString kLeastWidthName = QStringLiteral("least-width");
+
+// No pattern's blank is larger; a width it could not take is refused before
+// anything is drawn, whatever blank --fit chooses later.
+const QSize kLargestBlank(ExportLimits::kMaxBlankSidePixels, ExportLimits::kMaxBlankSidePixels);
+
+using TWidthProblem = QString (*)(double pixels, QSize blank);
 
 struct TFormatName {
     const char *name;
@@ -67,12 +79,23 @@ struct TOptionSet {
                             "several pages.",
                             "PAPER"};
     QCommandLineOption overwrite{"overwrite", "Replace files that exist already."};
+    QCommandLineOption bridges{"bridges", "Stencil bridges in svg, dxf and cutpdf: every island of wood inside a "
+                                          "letter stays tied to the wood around it."};
+    QCommandLineOption bridgeWidth{kBridgeWidthName,
+                                   "The width of each bridge, with a unit or in whole pixels (default 0.0625in, "
+                                   "6 pixels).",
+                                   "LENGTH"};
+    QCommandLineOption leastWidth{kLeastWidthName,
+                                  "After each file, tell how many fragile spots it has: places where less wood than "
+                                  "this is left between cut lines (0.0625in, 1.6mm or 6).",
+                                  "LENGTH"};
 
     std::vector<const QCommandLineOption *> All() const
     {
         return {&help,  &version, &pattern, &text,      &font,         &size,  &kern,     &vpos,
                 &hpos,  &corners, &multiline, &base,    &noOutline,    &noPageOutline, &blank, &names,
-                &letterHeight, &fit, &margin, &format, &output, &singleFile, &page, &overwrite};
+                &letterHeight, &fit, &margin, &format, &output, &singleFile, &page, &overwrite,
+                &bridges, &bridgeWidth, &leastWidth};
     }
 };
 
@@ -137,6 +160,46 @@ QSize BlankIn(const QCommandLineParser &parser, const QCommandLineOption &option
         throw TRefusal(QStringLiteral("--blank %1 is out of range: each side must be from 1 pixel to %2.")
                            .arg(value, ExportUnits::InchesText(kMax)));
     return *size;
+}
+
+QString WidthRefusal(const QString &name, const QString &value, const QString &problem)
+{
+    return QStringLiteral("--%1 %2: %3").arg(name, value, problem);
+}
+
+// A width with a unit or in whole pixels, that no blank refuses for being
+// zero or negative (the minus sign is read for that answer alone).
+double WidthIn(const QCommandLineParser &parser, const QCommandLineOption &option, TWidthProblem problemOf)
+{
+    const QString value = parser.value(option);
+    const QString name = option.names().constLast();
+    const QString number = value.trimmed();
+    const bool negative = number.startsWith(QLatin1Char('-'));
+    const std::optional<double> length = ExportUnits::ParseLengthOrPixels(negative ? number.mid(1) : number);
+    if (!length)
+        throw TRefusal(QStringLiteral("--%1 needs a length such as 0.0625in or 1.6mm, or whole pixels such as 6, "
+                                      "not \"%2\".")
+                           .arg(name, value));
+    const double pixels = negative ? -*length : *length;
+    const QString problem = problemOf(pixels, kLargestBlank);
+    if (!problem.isEmpty())
+        throw TRefusal(WidthRefusal(name, value, problem) + QLatin1Char('.'));
+    return pixels;
+}
+
+TStencilSettings StencilOf(const QCommandLineParser &parser, const TOptionSet &set)
+{
+    TStencilSettings stencil;
+    stencil.bridges = parser.isSet(set.bridges);
+    if (parser.isSet(set.bridgeWidth)) {
+        if (!stencil.bridges)
+            throw TRefusal(QStringLiteral("--bridge-width goes with --bridges."));
+        stencil.bridgeWidth = WidthIn(parser, set.bridgeWidth, &BridgeWidthProblem);
+    }
+    stencil.fragileSpots = parser.isSet(set.leastWidth);
+    if (stencil.fragileSpots)
+        stencil.leastWidth = WidthIn(parser, set.leastWidth, &LeastWidthProblem);
+    return stencil;
 }
 
 std::optional<TExportFormat> FormatNamed(const QString &name)
@@ -245,6 +308,7 @@ TExportOptions OptionsOf(const QCommandLineParser &parser, const TOptionSet &set
     if (options.fit && options.overrides.blank)
         throw TRefusal(QStringLiteral("--blank and --fit both set the blank's size; give one of them."));
     options.paper = PaperOf(parser, set.page);
+    options.stencil = StencilOf(parser, set);
     return options;
 }
 } // namespace
@@ -288,6 +352,26 @@ QString ExportHelpText()
 }
 
 QString ExportVersionText() { return kProgramName + QLatin1Char(' ') + QStringLiteral(FRETCARD_VERSION); }
+
+QString StencilWidthsProblem(const TStencilSettings &stencil, QSize blank)
+{
+    if (stencil.bridges) {
+        const QString problem = BridgeWidthProblem(stencil.bridgeWidth, blank);
+        if (!problem.isEmpty())
+            return WidthRefusal(kBridgeWidthName, ExportUnits::InchesText(stencil.bridgeWidth), problem);
+    }
+    if (stencil.fragileSpots) {
+        const QString problem = LeastWidthProblem(stencil.leastWidth, blank);
+        if (!problem.isEmpty())
+            return WidthRefusal(kLeastWidthName, ExportUnits::InchesText(stencil.leastWidth), problem);
+    }
+    return {};
+}
+
+bool IsCutLineFormat(TExportFormat format)
+{
+    return format == TExportFormat::Svg || format == TExportFormat::Dxf || format == TExportFormat::CutPdf;
+}
 
 QString FormatExtension(TExportFormat format)
 {

@@ -1,6 +1,8 @@
 #pragma once
 // The exporter's command line: what to draw, what to write and where.
 
+#include "cutlines/stencil.h"
+
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -54,6 +56,8 @@ struct TExportOptions {
     std::optional<double> letterHeight; // pixels
     double margin = ExportLimits::kDefaultMarginPixels;
     TPaper paper = TPaper::Letter;
+    // Bridges for the cut-line formats, and the fragile-spot report.
+    TStencilSettings stencil;
 };
 
 struct TParsedArguments {
@@ -72,6 +76,14 @@ QString ExportHelpText();
 
 // "fretcard-export 1.7"
 QString ExportVersionText();
+
+// Why the bridge width or the least width of wood in `stencil` cannot be
+// used on a blank of `blank` pixels, naming the option (a phrase without a
+// full stop); empty when both can.
+QString StencilWidthsProblem(const TStencilSettings &stencil, QSize blank);
+
+// Whether `format` writes the cut lines rather than the picture.
+bool IsCutLineFormat(TExportFormat format);
 
 // The file ending of each format: ".bmp", ".pdf", ".svg", ".dxf".
 QString FormatExtension(TExportFormat format);

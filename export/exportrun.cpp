@@ -4,6 +4,8 @@
 #include "cutlines/cutlines.h"
 #include "cutlines/cutlinespage.h"
 #include "cutlines/dxfwriter.h"
+#include "cutlines/fragile.h"
+#include "cutlines/stencil.h"
 #include "cutlines/svgwriter.h"
 #include "core/filenames.h"
 #include "core/safefile.h"
@@ -34,6 +36,16 @@ public:
 };
 
 QString Quoted(const QString &text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
+
+QSize BlankOf(const TPatternLook &look) { return QSize(look.settings.BlankWidth, look.settings.BlankHeight); }
+
+// "out.dxf: 3 fragile spots", in the window's words for one.
+QString FragileSpotsNotice(const QString &file, int count)
+{
+    if (count == 1)
+        return QStringLiteral("%1: 1 fragile spot").arg(file);
+    return QStringLiteral("%1: %2 fragile spots").arg(file).arg(count);
+}
 
 bool Installed(const QString &face) { return QFontDatabase::hasFamily(face); }
 
@@ -83,13 +95,20 @@ public:
 
 private:
     void PrepareLook();
+    void CheckWidthsSuitTheBlank();
+    QString WidthsProblemFor(const TPatternLook &look) const;
     QStringList Names() const;
     void CheckOutputFolder() const;
     TPatternLook LookFor(const QString &text);
     void ExportOne(const QString &text, const QString &target);
     void WritePattern(const QString &target);
+    void WritePicture(const QString &target);
+    void WriteCutLines(const QString &target, const TCutLines &lines);
+    int FragileSpotsIn(const TCutLines &lines) const;
+    void ReportFragileSpots(const QString &file, int count);
     bool MayWrite(const QString &target);
     void Fail(const QString &what, const QString &why);
+    TCutLines PlainCutLines();
     TCutLines CutLines();
     void ExportList(const QStringList &names);
     void ExportListToOneFile(const QStringList &names);
@@ -107,6 +126,7 @@ int TRunner::Run()
     QStringList names;
     try {
         PrepareLook();
+        CheckWidthsSuitTheBlank();
         if (!m_options.namesFile.isEmpty()) {
             names = Names();
             if (!m_options.singleFile)
@@ -144,6 +164,23 @@ void TRunner::PrepareLook()
             throw EBadInput(QStringLiteral("The face %1 has no capital H to measure the letter height by.")
                                 .arg(Quoted(m_look.settings.FontName)));
     }
+}
+
+// Widths no blank of the run can take leave nothing to write. Where --fit
+// gives each name a blank of its own, each is checked as it is made.
+void TRunner::CheckWidthsSuitTheBlank()
+{
+    const bool anyWidth = m_options.stencil.bridges || m_options.stencil.fragileSpots;
+    if (!anyWidth || (m_options.fit && !m_options.namesFile.isEmpty()))
+        return;
+    const QString problem = WidthsProblemFor(m_options.fit ? LookFor(m_look.settings.Text) : m_look);
+    if (!problem.isEmpty())
+        throw EBadInput(problem + QLatin1Char('.'));
+}
+
+QString TRunner::WidthsProblemFor(const TPatternLook &look) const
+{
+    return StencilWidthsProblem(m_options.stencil, BlankOf(look));
 }
 
 QStringList TRunner::Names() const
@@ -195,7 +232,11 @@ void TRunner::ExportOne(const QString &text, const QString &target)
     if (!MayWrite(target))
         return;
     try {
-        LookFor(text);
+        const QString problem = WidthsProblemFor(LookFor(text));
+        if (!problem.isEmpty()) {
+            Fail(target, problem);
+            return;
+        }
         WritePattern(target);
     } catch (const EFretcardError &error) {
         Fail(target, error.message());
@@ -204,42 +245,66 @@ void TRunner::ExportOne(const QString &text, const QString &target)
     }
 }
 
+// The picture formats show the letters as they are, without bridges; their
+// fragile spots are those of the plain cut lines.
 void TRunner::WritePattern(const QString &target)
 {
-    switch (m_options.format) {
-    case TExportFormat::Bmp: {
-        const QImage picture = m_maker.ExportPicture();
+    if (!IsCutLineFormat(m_options.format)) {
+        WritePicture(target);
+        if (m_options.stencil.fragileSpots)
+            ReportFragileSpots(target, FragileSpotsIn(PlainCutLines()));
+        return;
+    }
+    const TCutLines lines = CutLines();
+    WriteCutLines(target, lines);
+    ReportFragileSpots(target, FragileSpotsIn(lines));
+}
+
+int TRunner::FragileSpotsIn(const TCutLines &lines) const
+{
+    return m_options.stencil.fragileSpots ? FindFragileSpots(lines, m_options.stencil.leastWidth).count : 0;
+}
+
+void TRunner::ReportFragileSpots(const QString &file, int count)
+{
+    if (count > 0)
+        m_report(FragileSpotsNotice(file, count));
+}
+
+// bmp or pdf.
+void TRunner::WritePicture(const QString &target)
+{
+    const QImage picture = m_maker.ExportPicture();
+    if (m_options.format == TExportFormat::Bmp) {
         WriteFileSafely(target, [&picture](QIODevice *device) { WriteBmp(picture, device); });
         return;
     }
-    case TExportFormat::Pdf: {
-        const QImage picture = m_maker.ExportPicture();
-        WriteFileSafely(target, [&](QIODevice *device) {
-            TTiledPdf pdf(device, m_options.paper);
-            pdf.AddPattern(picture.size(), PaintPicture(picture), m_maker.View().Bevel()->Width() > 0);
-            pdf.Finish();
-        });
-        return;
-    }
-    case TExportFormat::Svg:
-        WriteCutLinesFile(target, CutLines(), &WriteCutLinesSvg);
-        return;
-    case TExportFormat::Dxf:
-        WriteCutLinesFile(target, CutLines(), &WriteCutLinesDxf);
-        return;
-    case TExportFormat::CutPdf: {
-        const TCutLines lines = CutLines();
-        WriteFileSafely(target, [&](QIODevice *device) {
-            TTiledPdf pdf(device, m_options.paper);
-            pdf.AddPattern(lines.blankSize, PaintCutLines(lines), false);
-            pdf.Finish();
-        });
-        return;
-    }
-    }
+    WriteFileSafely(target, [&](QIODevice *device) {
+        TTiledPdf pdf(device, m_options.paper);
+        pdf.AddPattern(picture.size(), PaintPicture(picture), m_maker.View().Bevel()->Width() > 0);
+        pdf.Finish();
+    });
 }
 
-TCutLines TRunner::CutLines()
+// svg, dxf or cutpdf.
+void TRunner::WriteCutLines(const QString &target, const TCutLines &lines)
+{
+    if (m_options.format == TExportFormat::Svg) {
+        WriteCutLinesFile(target, lines, &WriteCutLinesSvg);
+        return;
+    }
+    if (m_options.format == TExportFormat::Dxf) {
+        WriteCutLinesFile(target, lines, &WriteCutLinesDxf);
+        return;
+    }
+    WriteFileSafely(target, [&](QIODevice *device) {
+        TTiledPdf pdf(device, m_options.paper);
+        pdf.AddPattern(lines.blankSize, PaintCutLines(lines), false);
+        pdf.Finish();
+    });
+}
+
+TCutLines TRunner::PlainCutLines()
 {
     TBaseShape &view = m_maker.View();
     TCutLineOptions options;
@@ -247,6 +312,9 @@ TCutLines TRunner::CutLines()
         options.baseBar = BaseBar::Rectangle(view.Width(), view.Height());
     return BuildCutLines(view, options);
 }
+
+// The cut lines every cut-line file takes, as the window's exports do.
+TCutLines TRunner::CutLines() { return StencilCutLines(PlainCutLines(), m_options.stencil); }
 
 void TRunner::ExportList(const QStringList &names)
 {
@@ -271,25 +339,32 @@ void TRunner::ExportListToOneFile(const QStringList &names)
     const QString target = TargetFileName(m_options.output, FormatExtension(m_options.format));
     if (!MayWrite(target))
         return;
+    int fragileSpots = 0;
     try {
         WriteFileSafely(target, [&](QIODevice *device) {
             TTiledPdf pdf(device, m_options.paper);
             for (qsizetype i = 0; i < names.size(); ++i) {
                 if (m_progress)
                     m_progress(QStringLiteral("name %1 of %2").arg(i + 1).arg(names.size()));
+                const QString which = QStringLiteral("name %1 (%2)").arg(i + 1).arg(Quoted(names.at(i)));
                 // A name that cannot be drawn is left out and named; a
                 // device that fails ends the whole file.
                 try {
-                    LookFor(names.at(i));
+                    const QString problem = WidthsProblemFor(LookFor(names.at(i)));
+                    if (!problem.isEmpty()) {
+                        Fail(which, problem);
+                        continue;
+                    }
                     const TCutLines lines = CutLines();
                     pdf.AddPattern(lines.blankSize, PaintCutLines(lines), false);
+                    fragileSpots += FragileSpotsIn(lines);
                 } catch (const std::bad_alloc &) {
-                    Fail(QStringLiteral("name %1 (%2)").arg(i + 1).arg(Quoted(names.at(i))),
-                         QStringLiteral("not enough memory for a pattern this large"));
+                    Fail(which, QStringLiteral("not enough memory for a pattern this large"));
                 }
             }
             pdf.Finish();
         });
+        ReportFragileSpots(target, fragileSpots);
     } catch (const EFretcardError &error) {
         Fail(target, error.message());
     } catch (const std::bad_alloc &) {

@@ -34,6 +34,8 @@ std::optional<double> ParseWithUnit(const QString &text, bool pixelsWithoutUnit)
 
 std::optional<double> ParseLength(const QString &text) { return ParseWithUnit(text, false); }
 
+std::optional<double> ParseLengthOrPixels(const QString &text) { return ParseWithUnit(text, true); }
+
 std::optional<QSize> ParseBlankSize(const QString &text)
 {
     // The separator is the last "x" so that no unit can be mistaken for it.

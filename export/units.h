@@ -16,6 +16,10 @@ inline constexpr double kMillimetresPerInch = 25.4;
 // else, a negative number included.
 std::optional<double> ParseLength(const QString &text);
 
+// The same, or a whole number of pixels without a unit, as each side of a
+// blank may be given.
+std::optional<double> ParseLengthOrPixels(const QString &text);
+
 // "WIDTHxHEIGHT", each side a length with a unit or a whole number of
 // pixels, rounded to whole pixels; nothing when either side is not a length.
 std::optional<QSize> ParseBlankSize(const QString &text);

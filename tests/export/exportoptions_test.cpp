@@ -36,6 +36,10 @@ TEST(ExportUnits, InchesMillimetresAndPlainPixelsForTheBlank)
     EXPECT_EQ(*ExportUnits::ParseBlankSize("10inx144"), QSize(960, 144));
     for (const char *bad : {"960", "960x", "x144", "9.5x144", "30inx4ft", "30in*4in"})
         EXPECT_FALSE(ExportUnits::ParseBlankSize(bad).has_value()) << bad;
+
+    EXPECT_DOUBLE_EQ(*ExportUnits::ParseLengthOrPixels("6"), 6.0);
+    EXPECT_DOUBLE_EQ(*ExportUnits::ParseLengthOrPixels("2mm"), 2 / 25.4 * 96);
+    EXPECT_FALSE(ExportUnits::ParseLengthOrPixels("6.5").has_value()) << "pixels are whole";
 }
 
 TEST(ExportOptions, EveryOverrideIsTaken)
@@ -100,9 +104,10 @@ TEST(ExportProgram, HelpListsEveryOptionWithAnExampleVersionNamesItAndBadArgumen
     for (const char *option : {"--pattern", "--text", "--font", "--size", "--kern", "--vpos", "--hpos", "--corners",
                                "--multiline", "--base", "--no-outline", "--no-page-outline", "--blank", "--names",
                                "--letter-height", "--fit", "--margin", "--format", "--output", "--single-file",
-                               "--page", "--overwrite", "--version"})
+                               "--page", "--overwrite", "--version", "--bridges", "--bridge-width", "--least-width"})
         EXPECT_TRUE(help.output.contains(QLatin1String(option))) << option;
     EXPECT_TRUE(help.output.contains("Examples:\n  fretcard-export --pattern"));
+    EXPECT_TRUE(help.output.contains("--bridges --bridge-width 2mm --least-width 0.0625in --format dxf"));
 
     const TRunResult version = RunExporter({"--version"});
     EXPECT_EQ(version.exitCode, 0);
