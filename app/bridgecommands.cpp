@@ -29,15 +29,6 @@ const TWidthQuestion kLeastWidthQuestion{QStringLiteral("Least Width of Wood"),
                                          QStringLiteral("Narrowest wood that holds, in inches:"),
                                          &LeastWidthProblem};
 
-QString FragileSpotsText(int count)
-{
-    if (count == 0)
-        return QStringLiteral("No fragile spots");
-    if (count == 1)
-        return QStringLiteral("1 fragile spot");
-    return QStringLiteral("%1 fragile spots").arg(count);
-}
-
 std::optional<double> PixelsFromInchText(const QString &text)
 {
     QString number = text.trimmed();

@@ -12,9 +12,6 @@
 
 class TDialogHost;
 
-// "No fragile spots", "1 fragile spot", "3 fragile spots".
-QString FragileSpotsText(int count);
-
 // A width typed in inches, as a decimal ("0.0625") or a fraction ("1/16"),
 // in pattern pixels; nothing when the text is no number.
 std::optional<double> PixelsFromInchText(const QString &text);

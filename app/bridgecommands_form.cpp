@@ -3,6 +3,7 @@
 
 #include "app/bridgecommands.h"
 #include "app/cutlinesoverlay.h"
+#include "cutlines/fragile.h"
 #include "app/fretcard1.h"
 #include "render/shapecontrol.h"
 #include "ui/lineoverlay.h"

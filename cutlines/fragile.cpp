@@ -108,3 +108,12 @@ TFragileSpots FindFragileSpots(const TCutLines &lines, double leastWidth)
     }
     return spots;
 }
+
+QString FragileSpotsText(int count)
+{
+    if (count == 0)
+        return QStringLiteral("No fragile spots");
+    if (count == 1)
+        return QStringLiteral("1 fragile spot");
+    return QStringLiteral("%1 fragile spots").arg(count);
+}

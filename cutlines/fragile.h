@@ -4,6 +4,8 @@
 
 #include "cutlines/cutlines.h"
 
+#include <QString>
+
 // A sixteenth of an inch of wood is the least that holds.
 inline constexpr double DefaultLeastWidthPixels = 96.0 / 16;
 
@@ -18,3 +20,7 @@ struct TFragileSpots {
 // inside the letters (and the bar joined to them) and in the wood of the
 // blank around them, bridges included.
 TFragileSpots FindFragileSpots(const TCutLines &lines, double leastWidth);
+
+// "No fragile spots", "1 fragile spot", "9 fragile spots": the count in the
+// words the window's tool tip and the exporter's report both use.
+QString FragileSpotsText(int count);

@@ -39,14 +39,6 @@ QString Quoted(const QString &text) { return QLatin1Char('"') + text + QLatin1Ch
 
 QSize BlankOf(const TPatternLook &look) { return QSize(look.settings.BlankWidth, look.settings.BlankHeight); }
 
-// "out.dxf: 3 fragile spots", in the window's words for one.
-QString FragileSpotsNotice(const QString &file, int count)
-{
-    if (count == 1)
-        return QStringLiteral("%1: 1 fragile spot").arg(file);
-    return QStringLiteral("%1: %2 fragile spots").arg(file).arg(count);
-}
-
 bool Installed(const QString &face) { return QFontDatabase::hasFamily(face); }
 
 // Faces the program maps to a shipped font on purpose (the preset face)
@@ -268,7 +260,7 @@ int TRunner::FragileSpotsIn(const TCutLines &lines) const
 void TRunner::ReportFragileSpots(const QString &file, int count)
 {
     if (count > 0)
-        m_report(FragileSpotsNotice(file, count));
+        m_report(file + QStringLiteral(": ") + FragileSpotsText(count));
 }
 
 // bmp or pdf.
