@@ -1,6 +1,8 @@
 #pragma once
 // Running the built exporter and the peer readers it is checked with.
 
+#include "export/exportoptions.h"
+
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
@@ -14,6 +16,13 @@ struct TRunResult {
     QString output;
     QString errors;
 };
+
+// The message the option reader refuses `arguments` with, or "<accepted>".
+inline QString Refusal(const QStringList &arguments)
+{
+    const TParsedArguments parsed = ParseExportArguments(QStringList{QStringLiteral("fretcard-export")} + arguments);
+    return parsed.action == TParsedArguments::TAction::Refuse ? parsed.message : QStringLiteral("<accepted>");
+}
 
 inline TRunResult RunExporter(const QStringList &arguments, int timeoutMs = 120000)
 {

@@ -14,12 +14,6 @@ TParsedArguments Parse(QStringList arguments)
     arguments.prepend(QStringLiteral("fretcard-export"));
     return ParseExportArguments(arguments);
 }
-
-QString Refusal(const QStringList &arguments)
-{
-    const TParsedArguments parsed = Parse(arguments);
-    return parsed.action == TParsedArguments::TAction::Refuse ? parsed.message : QStringLiteral("<accepted>");
-}
 } // namespace
 
 TEST(ExportUnits, InchesMillimetresAndPlainPixelsForTheBlank)

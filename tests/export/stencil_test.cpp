@@ -29,12 +29,6 @@ QString IslandsInDxf(const QString &dxf)
     return RunTool("/usr/bin/python3", {"-c", QString::fromLatin1(kIslandsInDxf), dxf}).trimmed();
 }
 
-QString Refusal(const QStringList &arguments)
-{
-    const TParsedArguments parsed = ParseExportArguments(QStringList{"fretcard-export"} + arguments);
-    return parsed.action == TParsedArguments::TAction::Refuse ? parsed.message : QStringLiteral("<accepted>");
-}
-
 const QStringList kBoa{"--text", "BOA", "--size", "120", "--blank", "960x240", "--overwrite"};
 // Letters pulled together until two of them meet at a sliver; the bar under them.
 const QStringList kScrollSawPulled{"--kern", "-20", "--vpos", "20", "--base"};
