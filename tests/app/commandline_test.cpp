@@ -2,6 +2,7 @@
 // double-click: it opens as the Open command opens it.
 #include "app/commandline.h"
 #include "app/fretcard1.h"
+#include "formvalues.h"
 #include "render/shapecontrol.h"
 #include "support/scripteddialoghost.h"
 #include "support/testfiles.h"
@@ -18,19 +19,6 @@ namespace {
 
 const QByteArray kSignFileBytes =
     "120\r\n500\r\n200\r\n7\r\n9\r\n-5\r\n25\r\n1\r\n0\r\n0\r\n0\r\nDejaVu Serif\r\nSign\r\n";
-
-QStringList Controls(TForm1 &form)
-{
-    QStringList values;
-    for (TScrollBar *bar : {form.ScrollBar1, form.ScrollBar2, form.ScrollBar3, form.ScrollBar4, form.ScrollBar5,
-                            form.ScrollBar6, form.ScrollBar7})
-        values << QString::number(bar->Position());
-    for (QCheckBox *box : {form.CheckBox1, form.CheckBox2, form.CheckBox3, form.CheckBox4})
-        values << (box->isChecked() ? "on" : "off");
-    values << form.PatternView()->Caption()->Font()->Name() << form.Edit1->text()
-           << form.PatternView()->Caption()->Caption();
-    return values;
-}
 
 class CommandLineTest : public ::testing::Test {
 protected:
@@ -59,29 +47,29 @@ TEST_F(CommandLineTest, OnlyANamedFileIsOpenedAndItsNameIsTakenFromTheStartFolde
 
 TEST_F(CommandLineTest, ANamedFileOpensWithTheSameControlsAsTheOpenCommand)
 {
-    const QStringList initial = Controls(form);
+    const QStringList initial = ThirteenValues(form);
     OpenPatternFileFromCommandLine(form, *PatternFileArgument({"fretcard", "sign.frcd"}));
     EXPECT_TRUE(host.Messages.empty());
-    EXPECT_NE(Controls(form), initial);
-    EXPECT_TRUE(Controls(form).contains("Sign"));
+    EXPECT_NE(ThirteenValues(form), initial);
+    EXPECT_TRUE(ThirteenValues(form).contains("Sign"));
 
     TScriptedDialogHost openHost;
     TForm1 openedByDialog{&openHost};
     openHost.QueueFileName(dir.filePath("sign.frcd"));
     openedByDialog.Button3->click();
-    EXPECT_EQ(Controls(form), Controls(openedByDialog));
+    EXPECT_EQ(ThirteenValues(form), ThirteenValues(openedByDialog));
 }
 
 TEST_F(CommandLineTest, AMissingFileShowsTheStandardErrorAndKeepsTheInitialPattern)
 {
-    const QStringList initial = Controls(form);
+    const QStringList initial = ThirteenValues(form);
     host.QueueMessageAnswer(mrOk);
     OpenPatternFileFromCommandLine(form, *PatternFileArgument({"fretcard", "missing.frcd"}));
     ASSERT_EQ(host.Messages.size(), 1u);
     EXPECT_EQ(host.Messages[0].Text, "File not found.");
     EXPECT_EQ(host.Messages[0].Caption, "Kerfhaven Fretcard Printer");
     EXPECT_EQ(host.Messages[0].Type, TMsgDlgType::mtError);
-    EXPECT_EQ(Controls(form), initial);
+    EXPECT_EQ(ThirteenValues(form), initial);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // what the dialogs and questions are asked, the bytes on disk, and what an
 // opened file does to the controls, the status strip and the preview.
 #include "app/fretcard1.h"
+#include "formvalues.h"
 #include "patternfile/patternsettings.h"
 #include "app/programfolders.h"
 #include "support/unprivilegedscope.h"
@@ -32,23 +33,6 @@ namespace {
 const QString kTitle = QStringLiteral("Kerfhaven Fretcard Printer");
 const QByteArray kInitialFileBytes =
     "80\r\n960\r\n144\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n1\r\n0\r\nFretcard Gothic\r\nScroll Saw\r\n";
-
-
-
-QString OnOff(bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); }
-
-// The thirteen values in file order, read from the window's controls.
-QStringList ThirteenValues(TForm1 &form)
-{
-    QStringList values;
-    for (TScrollBar *bar : {form.ScrollBar1, form.ScrollBar2, form.ScrollBar3, form.ScrollBar4, form.ScrollBar6,
-                            form.ScrollBar7, form.ScrollBar5})
-        values << QString::number(bar->Position());
-    for (QCheckBox *box : {form.CheckBox1, form.CheckBox2, form.CheckBox4, form.CheckBox3})
-        values << OnOff(box->isChecked());
-    values << form.PatternView()->Caption()->Font()->Name() << form.Edit1->text();
-    return values;
-}
 
 // Everything an opened file can reach: the controls, the status strip, the
 // preview's properties and the controls the handlers switch.

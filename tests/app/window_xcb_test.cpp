@@ -4,17 +4,15 @@
 // only imitates, so the checks run this test binary again under xvfb-run
 // with the X11 platform, once on a large screen and once on a small one.
 #include "app/fretcard1.h"
-
 #include "support/scripteddialoghost.h"
+#include "support/xvfbprobe.h"
 #include "ui/scrollbar.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDeadlineTimer>
 #include <QLineEdit>
-#include <QProcess>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QThread>
 #include <QWindow>
 
@@ -117,22 +115,13 @@ TEST(WindowOnAnXServer, PassesTheWindowChecksOnALargeAndASmallScreen)
 {
     if (Probing())
         GTEST_SKIP();
-    const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
-    if (xvfbRun.isEmpty())
-        GTEST_SKIP() << "xvfb-run is not installed";
     for (const char *screen : {"-screen 0 1280x1024x24", "-screen 0 800x600x24"}) {
-        QProcess probe;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QString::fromLatin1(kProbeVariable), QStringLiteral("1"));
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        probe.setProcessEnvironment(environment);
-        probe.setProcessChannelMode(QProcess::MergedChannels);
-        probe.start(xvfbRun, {QStringLiteral("-a"), QStringLiteral("-s"), QString::fromLatin1(screen),
-                              QCoreApplication::applicationFilePath(),
-                              QStringLiteral("--gtest_filter=WindowProbe.*")});
-        ASSERT_TRUE(probe.waitForFinished(120000)) << "the probe did not finish";
-        const QString output = QString::fromLocal8Bit(probe.readAll());
-        EXPECT_EQ(probe.exitCode(), 0) << screen << "\n" << output.toStdString();
+        const auto probe = RunProbeOnXvfb(kProbeVariable, QString::fromLatin1(screen), QStringLiteral("WindowProbe.*"));
+        if (!probe)
+            GTEST_SKIP() << "xvfb-run is not installed";
+        ASSERT_TRUE(probe->finished) << "the probe did not finish";
+        const QString &output = probe->output;
+        EXPECT_EQ(probe->exitCode, 0) << screen << "\n" << output.toStdString();
         EXPECT_FALSE(output.contains(QStringLiteral("[  FAILED  ]"))) << output.toStdString();
         EXPECT_FALSE(output.contains(QStringLiteral("[  SKIPPED ]"))) << output.toStdString();
     }

@@ -3,12 +3,11 @@
 // The check runs this test binary again on a private X server (xvfb-run)
 // with the real X11 platform, and asks that server for the keys through a
 // connection of its own.
+#include "support/xvfbprobe.h"
 #include "ui/globalhotkey.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -131,21 +130,12 @@ TEST(HotKeyDesktopTest, OtherProgramsKeepTheirKeys)
 {
     if (!qEnvironmentVariableIsEmpty(kProbeVariable))
         GTEST_SKIP();
-    const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
-    if (xvfbRun.isEmpty())
+    const auto probe =
+        RunProbeOnXvfb(kProbeVariable, QStringLiteral("-screen 0 640x480x24"), QStringLiteral("HotKeyDesktopProbe.*"));
+    if (!probe)
         GTEST_SKIP() << "xvfb-run is not installed";
-
-    QProcess probe;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QString::fromLatin1(kProbeVariable), QStringLiteral("1"));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    probe.setProcessEnvironment(environment);
-    probe.setProcessChannelMode(QProcess::MergedChannels);
-    probe.start(xvfbRun, {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 640x480x24"),
-                          QCoreApplication::applicationFilePath(),
-                          QStringLiteral("--gtest_filter=HotKeyDesktopProbe.*")});
-    ASSERT_TRUE(probe.waitForFinished(120000)) << "the probe did not finish";
-    const QString output = QString::fromLocal8Bit(probe.readAll());
-    EXPECT_EQ(probe.exitCode(), 0) << output.toStdString();
+    ASSERT_TRUE(probe->finished) << "the probe did not finish";
+    const QString &output = probe->output;
+    EXPECT_EQ(probe->exitCode, 0) << output.toStdString();
     EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 1 test"))) << output.toStdString();
 }
