@@ -9,9 +9,9 @@ packages=(
   libqt6svg6
   libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core fonts-liberation2
+  fonts-dejavu-core fonts-liberation2 fonts-dancingscript
   poppler-utils qpdf imagemagick
-  libpolyclipping-dev libdxflib-dev python3-ezdxf librsvg2-bin
+  libpolyclipping-dev libdxflib-dev python3-ezdxf python3-shapely librsvg2-bin
   xvfb xauth xdotool
   clang libclang-rt-14-dev
   librsvg2-bin dpkg-dev fakeroot file desktop-file-utils appstream lintian help2man
