@@ -22,12 +22,19 @@ std::optional<double> NumberFrom(const QString &text)
 }
 } // namespace
 
-const TWidthQuestion kBridgeWidthQuestion{QStringLiteral("Bridge Width"),
-                                          QStringLiteral("Width of the stencil bridges, in inches:"),
-                                          &BridgeWidthProblem};
-const TWidthQuestion kLeastWidthQuestion{QStringLiteral("Least Width of Wood"),
-                                         QStringLiteral("Narrowest wood that holds, in inches:"),
-                                         &LeastWidthProblem};
+const TWidthQuestion kBridgeWidthQuestion{
+    QStringLiteral("Bridge Width"), QStringLiteral("Width of the stencil bridges, in inches:"),
+    [](double pixels, QSize blank, const TStencilSettings &settings) {
+        return BridgeWidthProblem(pixels, blank, settings.kerf);
+    }};
+const TWidthQuestion kLeastWidthQuestion{
+    QStringLiteral("Least Width of Wood"), QStringLiteral("Narrowest wood that holds, in inches:"),
+    [](double pixels, QSize blank, const TStencilSettings &) { return LeastWidthProblem(pixels, blank); }};
+const TWidthQuestion kKerfQuestion{
+    QStringLiteral("Blade Kerf"), QStringLiteral("Width the blade removes, in inches:"),
+    [](double pixels, QSize blank, const TStencilSettings &settings) {
+        return KerfProblem(pixels, blank, settings.bridgeWidth);
+    }};
 
 std::optional<double> PixelsFromInchText(const QString &text)
 {
@@ -47,7 +54,8 @@ std::optional<double> PixelsFromInchText(const QString &text)
     return *numerator / *denominator * PixelsPerInch;
 }
 
-std::optional<double> AskWidth(TDialogHost &host, const TWidthQuestion &question, double current, QSize blank)
+std::optional<double> AskWidth(TDialogHost &host, const TWidthQuestion &question, double current, QSize blank,
+                               const TStencilSettings &settings)
 {
     TInputRequest request{question.caption, question.prompt,
                           QString::number(current / PixelsPerInch, 'g', InchDecimals)};
@@ -57,7 +65,7 @@ std::optional<double> AskWidth(TDialogHost &host, const TWidthQuestion &question
     if (!pixels)
         throw EFretcardError(QStringLiteral("\"%1\" is not a width in inches, such as 0.0625 or 1/16")
                                  .arg(request.Value.trimmed()));
-    const QString problem = question.problem(*pixels, blank);
+    const QString problem = question.problem(*pixels, blank, settings);
     if (!problem.isEmpty())
         throw EFretcardError(problem);
     return pixels;

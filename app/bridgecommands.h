@@ -1,8 +1,7 @@
 #pragma once
-// Stencil Bridges and Show Fragile Spots: how the Cut Lines menu asks for
-// the widths they work with and tells how many spots it found. The settings
-// last for the run; they are no part of the pattern and no pattern file
-// holds them.
+// Stencil Bridges, Show Fragile Spots and the blade's kerf: how the Cut
+// Lines menu asks for the widths they work with. The settings last for the
+// run; they are no part of the pattern and no pattern file holds them.
 
 #include "cutlines/stencil.h"
 
@@ -16,16 +15,20 @@ class TDialogHost;
 // in pattern pixels; nothing when the text is no number.
 std::optional<double> PixelsFromInchText(const QString &text);
 
-// Which width a width question asks for, and what it checks.
+// Which width a width question asks for, and what it checks: why `pixels`
+// cannot serve on a blank of `blank` pixels beside the other settings.
 struct TWidthQuestion {
     QString caption;
     QString prompt;
-    QString (*problem)(double pixels, QSize blank);
+    QString (*problem)(double pixels, QSize blank, const TStencilSettings &settings);
 };
 extern const TWidthQuestion kBridgeWidthQuestion;
 extern const TWidthQuestion kLeastWidthQuestion;
+extern const TWidthQuestion kKerfQuestion;
 
 // Asks for a width through `host`, starting from `current` pixels. Returns
 // the new width, or nothing when the box was cancelled; a text that is no
-// width for `blank` is refused with an error carrying the reason.
-std::optional<double> AskWidth(TDialogHost &host, const TWidthQuestion &question, double current, QSize blank);
+// width for `blank` and `settings` is refused with an error carrying the
+// reason.
+std::optional<double> AskWidth(TDialogHost &host, const TWidthQuestion &question, double current, QSize blank,
+                               const TStencilSettings &settings);

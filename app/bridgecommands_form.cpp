@@ -1,5 +1,5 @@
 // The main window's stencil items in the Cut Lines menu: Stencil Bridges,
-// Show Fragile Spots and the two widths they work with.
+// Show Fragile Spots and the widths the cut lines work with.
 
 #include "app/bridgecommands.h"
 #include "app/cutlinesoverlay.h"
@@ -31,19 +31,20 @@ void TForm1::CreateStencilChecks()
     m_previewToolTip = PatternView()->toolTip();
     m_fragileLayer = new TSpotOverlay(kFragileSpotColor, PatternView()->parentWidget());
     m_fragileLayer->hide();
-    m_cutLinesOverlay->Finish = [this](TCutLines built) {
-        TCutLines shown = StencilCutLines(std::move(built));
-        ShowFragileSpots(shown);
+    m_cutLinesOverlay->Finish = [this](const TCutLines &built) {
+        TFinishedCutLines shown = FinishedCutLines(built);
+        ShowCutLineNotes(shown);
         return shown;
     };
     connect(StencilBridges1, &QAction::toggled, this, m_guard.Guarded([this] { StencilBridges1Click(); }));
     connect(ShowFragileSpots1, &QAction::toggled, this, m_guard.Guarded([this] { ShowFragileSpots1Click(); }));
     connect(BridgeWidth1, &QAction::triggered, this, m_guard.Guarded([this] { BridgeWidth1Click(); }));
     connect(LeastWidth1, &QAction::triggered, this, m_guard.Guarded([this] { LeastWidth1Click(); }));
-    // The spots belong to the overlay: they go when the cut lines go.
+    connect(BladeKerf1, &QAction::triggered, this, m_guard.Guarded([this] { BladeKerf1Click(); }));
+    // The spots and the notes belong to the overlay: they go when the cut lines go.
     connect(ShowCutLines1, &QAction::toggled, this, m_guard.Guarded([this] {
                 if (!ShowCutLines1->isChecked())
-                    HideFragileSpots();
+                    HideCutLineNotes();
             }));
 }
 
@@ -58,10 +59,11 @@ void TForm1::AddStencilItems()
     ShowFragileSpots1 = MenuItem(menu, QStringLiteral("Show &Fragile Spots"), true);
     BridgeWidth1 = MenuItem(menu, QStringLiteral("Bridge &Width..."), false);
     LeastWidth1 = MenuItem(menu, QStringLiteral("&Least Width of Wood..."), false);
-    menu->insertActions(before, {StencilBridges1, ShowFragileSpots1, BridgeWidth1, LeastWidth1});
+    BladeKerf1 = MenuItem(menu, QStringLiteral("Blade &Kerf..."), false);
+    menu->insertActions(before, {StencilBridges1, ShowFragileSpots1, BridgeWidth1, LeastWidth1, BladeKerf1});
 }
 
-TCutLines TForm1::StencilCutLines(TCutLines built) const { return ::StencilCutLines(std::move(built), m_stencil); }
+TFinishedCutLines TForm1::FinishedCutLines(const TCutLines &built) const { return FinishCutLines(built, m_stencil); }
 
 void TForm1::StencilBridges1Click()
 {
@@ -72,53 +74,51 @@ void TForm1::StencilBridges1Click()
 void TForm1::ShowFragileSpots1Click()
 {
     m_stencil.fragileSpots = ShowFragileSpots1->isChecked();
-    if (!m_stencil.fragileSpots) {
-        HideFragileSpots();
-        return;
-    }
     // The spots are marked on the cut lines: asking for them shows those.
-    if (ShowCutLines1->isChecked())
-        m_cutLinesOverlay->PatternChanged();
-    else
+    if (m_stencil.fragileSpots && !ShowCutLines1->isChecked())
         ShowCutLines1->setChecked(true);
+    else
+        m_cutLinesOverlay->PatternChanged();
 }
 
-void TForm1::BridgeWidth1Click()
+void TForm1::BridgeWidth1Click() { AskStencilWidth(kBridgeWidthQuestion, &TStencilSettings::bridgeWidth); }
+
+void TForm1::LeastWidth1Click() { AskStencilWidth(kLeastWidthQuestion, &TStencilSettings::leastWidth); }
+
+void TForm1::BladeKerf1Click() { AskStencilWidth(kKerfQuestion, &TStencilSettings::kerf); }
+
+void TForm1::AskStencilWidth(const TWidthQuestion &question, double TStencilSettings::*width)
 {
     const QSize blank(PatternView()->Width(), PatternView()->Height());
-    if (const auto width = AskWidth(DialogHost(), kBridgeWidthQuestion, m_stencil.bridgeWidth, blank)) {
-        m_stencil.bridgeWidth = *width;
+    if (const auto asked = AskWidth(DialogHost(), question, m_stencil.*width, blank, m_stencil)) {
+        m_stencil.*width = *asked;
         m_cutLinesOverlay->PatternChanged();
     }
 }
 
-void TForm1::LeastWidth1Click()
+void TForm1::ShowCutLineNotes(const TFinishedCutLines &shown)
 {
-    const QSize blank(PatternView()->Width(), PatternView()->Height());
-    if (const auto width = AskWidth(DialogHost(), kLeastWidthQuestion, m_stencil.leastWidth, blank)) {
-        m_stencil.leastWidth = *width;
-        m_cutLinesOverlay->PatternChanged();
+    // The preview's tip tells what the cut lines hold under its own text.
+    QStringList tip{m_previewToolTip, LoosePiecesText(shown.loose.count)};
+    if (shown.islandsNotBridged > 0)
+        tip.append(IslandsNotBridgedText(shown.islandsNotBridged, m_stencil.bridgeWidth));
+    if (m_stencil.fragileSpots) {
+        const TFragileSpots spots = FindFragileSpots(shown.lines, m_stencil.leastWidth, CutStyleOf(m_stencil));
+        m_fragileLayer->setGeometry(PatternView()->geometry());
+        m_fragileLayer->setSpots(ContoursPath(spots.contours));
+        m_fragileLayer->show();
+        // Above the pattern, under the cut lines.
+        m_fragileLayer->raise();
+        m_cutLinesOverlay->Layer().raise();
+        tip.append(FragileSpotsText(spots.count));
+    } else {
+        m_fragileLayer->hide();
+        m_fragileLayer->setSpots({});
     }
+    PatternView()->setToolTip(tip.join(QLatin1Char('\n')));
 }
 
-void TForm1::ShowFragileSpots(const TCutLines &shown)
-{
-    if (!m_stencil.fragileSpots) {
-        HideFragileSpots();
-        return;
-    }
-    const TFragileSpots spots = FindFragileSpots(shown, m_stencil.leastWidth);
-    m_fragileLayer->setGeometry(PatternView()->geometry());
-    m_fragileLayer->setSpots(ContoursPath(spots.contours));
-    m_fragileLayer->show();
-    // Above the pattern, under the cut lines.
-    m_fragileLayer->raise();
-    m_cutLinesOverlay->Layer().raise();
-    // The preview's tip tells the count under its own text.
-    PatternView()->setToolTip(m_previewToolTip + QLatin1Char('\n') + FragileSpotsText(spots.count));
-}
-
-void TForm1::HideFragileSpots()
+void TForm1::HideCutLineNotes()
 {
     m_fragileLayer->hide();
     m_fragileLayer->setSpots({});

@@ -37,7 +37,7 @@ void TForm1::ShowCutLines1Click() { m_cutLinesOverlay->setShown(ShowCutLines1->i
 namespace {
 TCutLines CutLinesOf(TForm1 &form)
 {
-    return form.StencilCutLines(PatternCutLines(*form.PatternView(), form.CheckBox3->isChecked()));
+    return form.FinishedCutLines(PatternCutLines(*form.PatternView(), form.CheckBox3->isChecked())).lines;
 }
 
 void ExportFormCutLines(TForm1 &form, const QString &filter, const QString &extension,

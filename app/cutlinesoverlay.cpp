@@ -37,7 +37,7 @@ TCutLinesOverlay::TCutLinesOverlay(TBaseShape &view, std::function<bool()> baseO
     : m_view(view),
       m_baseOn(std::move(baseOn)),
       m_guard(guard),
-      m_layer(new TLineOverlay(ColorToQColor(clRed), view.parentWidget()))
+      m_layer(new TLineOverlay(ColorToQColor(clRed), ColorToQColor(clBlue), view.parentWidget()))
 {
     m_layer->hide();
     m_view.OnChange = [this] { PatternChanged(); };
@@ -66,6 +66,12 @@ void TCutLinesOverlay::PatternChanged()
 void TCutLinesOverlay::Rebuild()
 {
     m_layer->setGeometry(m_view.geometry() + kEdgeRoom);
-    TCutLines lines = PatternCutLines(m_view, m_baseOn());
-    m_layer->setLines(Polylines(Finish ? Finish(std::move(lines)) : lines));
+    const TCutLines built = PatternCutLines(m_view, m_baseOn());
+    if (!Finish) {
+        m_layer->setLines(Polylines(built));
+        return;
+    }
+    const TFinishedCutLines finished = Finish(built);
+    // The letters' contours come first, so their numbers are the lines'.
+    m_layer->setLines(Polylines(finished.lines), finished.loose.contours);
 }

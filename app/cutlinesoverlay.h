@@ -1,11 +1,11 @@
 #pragma once
-// Show Cut Lines: the pattern's cut lines in red over the preview, kept in
-// step with every change of the pattern. They are built again only when the
+// Show Cut Lines: the pattern's cut lines in red over the preview, its loose
+// pieces in blue, kept in step with every change of the pattern. They are built again only when the
 // pattern changed, so repainting an unchanged preview costs nothing extra;
 // and they live in a layer of their own above the preview, so no snapshot,
 // export, print or pattern file ever contains them.
 
-#include "cutlines/cutlines.h"
+#include "cutlines/stencil.h"
 
 #include <functional>
 
@@ -35,9 +35,10 @@ public:
 
     TLineOverlay &Layer() { return *m_layer; }
 
-    // Turns the cut lines as built into the ones shown (the stencil bridges,
-    // the fragile spots); unset, they are shown as built.
-    std::function<TCutLines(TCutLines)> Finish;
+    // Turns the cut lines as built into the ones shown (the kerf, the
+    // stencil bridges, the loose pieces, the fragile spots); unset, they are
+    // shown as built.
+    std::function<TFinishedCutLines(const TCutLines &)> Finish;
 
 private:
     void Rebuild();

@@ -133,19 +133,21 @@ public:
     QAction *ExportDxf1 = nullptr;
     QAction *PrintCutLines1 = nullptr;
 
-    // --- Cut lines for a stencil: bridges and fragile spots --------------
+    // --- Cut lines for a blade and a stencil: kerf, bridges, fragile spots --
     QAction *StencilBridges1 = nullptr;   // checkable: bridges tie the letters' islands
     QAction *ShowFragileSpots1 = nullptr; // checkable: the overlay marks too-narrow wood
     QAction *BridgeWidth1 = nullptr;
     QAction *LeastWidth1 = nullptr;
+    QAction *BladeKerf1 = nullptr;
     void StencilBridges1Click();
     void ShowFragileSpots1Click();
     void BridgeWidth1Click();
     void LeastWidth1Click();
+    void BladeKerf1Click();
     const TStencilSettings &StencilSettings() const { return m_stencil; }
     // The pattern's cut lines as the overlay and the cut-line exports use
-    // them, the stencil settings applied.
-    TCutLines StencilCutLines(TCutLines built) const;
+    // them, the kerf and the stencil settings applied.
+    TFinishedCutLines FinishedCutLines(const TCutLines &built) const;
 
     // --- Extras: hot keys, font viewer, about box, links, sound ----------
     TGlobalHotKey *GlobalHotKey1 = nullptr; // Ctrl+F -> ScrollBar1
@@ -257,12 +259,15 @@ private:
 
     void CreateStencilChecks();
     void AddStencilItems();
-    // Marks the fragile spots of the cut lines the overlay shows, or clears them.
-    void ShowFragileSpots(const TCutLines &shown);
-    void HideFragileSpots();
+    // Asks for one of the widths and shows the cut lines with the new one.
+    void AskStencilWidth(const TWidthQuestion &question, double TStencilSettings::*width);
+    // Marks the fragile spots of the cut lines the overlay shows and tells
+    // in the preview's tip what they hold; or clears all that.
+    void ShowCutLineNotes(const TFinishedCutLines &shown);
+    void HideCutLineNotes();
     TStencilSettings m_stencil;
     TSpotOverlay *m_fragileLayer = nullptr; // owned by the preview's panel
-    QString m_previewToolTip; // the preview's own, without the spots' count
+    QString m_previewToolTip; // the preview's own, without the cut lines' notes
 
     void CreatePrintEngine(const PrintEngineLoader *loader);
     bool m_printEngineLoaded = false;

@@ -1,419 +1,460 @@
 #include "bridges.h"
 
 #include "cutlines/clipperpaths.h"
+#include "cutlines/cuttexts.h"
+
+#include <QLineF>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <numbers>
 #include <optional>
+#include <unordered_map>
 
 namespace {
 using namespace CutPaths;
 
-// How far apart the strips tried across an island lie.
-constexpr double CandidateStep = 1.0;
-// Strips whose crossings differ by less than this count as equally short;
-// of those the one nearest the island's middle wins, which looks deliberate.
+// The ends of a bridge lie this much deeper in the wood than half its
+// width, so that its sides never graze a cut line and leave a sliver.
+constexpr double EndClearance = 0.25;
+// A bridge cutting through more than this many widths of letter is a last
+// resort.
+constexpr double LastResortWidths = 4;
+// From where it starts, a bridge reaches the letter it crosses within this
+// many widths; one that runs further through wood first would only widen a
+// narrow gap between two letters, not tie anything across a stroke.
+constexpr double LongestRunToTheLetterWidths = 1.5;
+// Bridges whose lengths differ by less than this count as equally short; of
+// those the one nearest the island's middle wins, which looks deliberate.
 constexpr double EqualLength = 0.25;
-// How far a strip reaches past the stroke into the island and the wood, so
-// that its cut never runs along the stroke's own edge.
-constexpr double StripOverrun = 1.0;
+// The directions a bridge may leave a point in are searched in this many
+// sectors, so that the nearest wood one way does not hide the way across.
+constexpr int DirectionSectors = 8;
+// How far apart the places a bridge may start from lie along a core's edge.
+constexpr double StartStep = 1.0;
+// Only an island at least this many bridge widths across gets a second bridge.
+constexpr double SecondBridgeIslandWidths = 4;
+// A second bridge leaves its island at least this far round from the first:
+// the cosine of the angle between them is at most this.
+constexpr double SecondBridgeTurn = -0.5;
+// The letters' edges are looked up in square cells this many pixels wide.
+constexpr double InkCellPixels = 8;
 constexpr double Unbounded = std::numeric_limits<double>::infinity();
 
-// The search always looks "up" (towards smaller y); the four directions are
-// four views of the same geometry.
-enum class TDirection { Up, Down, Left, Right };
-
-QPointF ToView(QPointF p, TDirection d)
-{
-    switch (d) {
-    case TDirection::Up: return p;
-    case TDirection::Down: return {p.x(), -p.y()};
-    case TDirection::Left: return {p.y(), p.x()};
-    case TDirection::Right: return {p.y(), -p.x()};
-    }
-    return p;
-}
-
-QPointF FromView(QPointF p, TDirection d)
-{
-    switch (d) {
-    case TDirection::Up: return p;
-    case TDirection::Down: return {p.x(), -p.y()};
-    case TDirection::Left: return {p.y(), p.x()};
-    case TDirection::Right: return {-p.y(), p.x()};
-    }
-    return p;
-}
-
-// One contour of the letters (or the blank) and where it sits among the others.
-struct TRing {
-    bool hole = false;
-    bool blank = false;
-    int depth = 0;
-    // For a hole: the region its island lies in, the hole around its letter
-    // (-1: the open wood of the blank).
-    int surrounding = -1;
-    QPolygonF points;
-};
-
-struct TEdge {
+struct TSegment {
     QPointF a, b;
-    int ring;
 };
 
-// What lies in a band of the strip that no cut line crosses.
-struct TPlace {
-    bool inBlank = false;
-    bool inLetters = false;
-    // The deepest hole around the place, -1 for none.
-    int island = -1;
-};
+double Distance(QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); }
 
-struct TBand {
-    double top, bottom;
-    bool blocked; // crossed by the blank's edge or by another island's edge
-};
-
-struct TStrip {
-    double start = 0, end = 0; // in view coordinates, start below end
-    double length = Unbounded;
-    double centre = 0;
-    bool narrow = false; // starts inside a band, not in a clear gap of the island
-};
-
-std::vector<TRing> RingsOf(const TCutLines &lines)
+QPointF Closest(QPointF a, QPointF b, QPointF p)
 {
-    CL::Clipper clipper;
-    clipper.AddPaths(ToPaths(lines.letters), CL::ptSubject, true);
-    CL::PolyTree tree;
-    clipper.Execute(CL::ctUnion, tree, CL::pftEvenOdd, CL::pftEvenOdd);
-    std::vector<CL::PolyNode *> nodes;
-    for (CL::PolyNode *node = tree.GetFirst(); node; node = node->GetNext())
-        nodes.push_back(node);
-    auto indexOf = [&](const CL::PolyNode *node) {
-        return int(std::find(nodes.begin(), nodes.end(), node) - nodes.begin());
-    };
-    std::vector<TRing> rings(nodes.size());
-    for (size_t i = 0; i < nodes.size(); ++i) {
-        TRing &ring = rings[i];
-        ring.hole = nodes[i]->IsHole();
-        for (const CL::IntPoint &p : nodes[i]->Contour)
-            ring.points.append(FromInt(p));
-        for (const CL::PolyNode *up = nodes[i]->Parent; up && up != &tree; up = up->Parent)
-            ++ring.depth;
-        if (ring.hole) {
-            const CL::PolyNode *letter = nodes[i]->Parent;
-            const CL::PolyNode *around = letter->Parent;
-            ring.surrounding = (around && around != &tree) ? indexOf(around) : -1;
-        }
-    }
-    TRing blank;
-    blank.blank = true;
-    blank.points = lines.blank.empty() ? QPolygonF(QRectF(QPointF(0, 0), QSizeF(lines.blankSize)))
-                                       : lines.blank.front().points;
-    if (blank.points.size() > 1 && blank.points.first() == blank.points.last())
-        blank.points.removeLast();
-    rings.push_back(std::move(blank));
-    return rings;
+    const QPointF d = b - a;
+    const double squared = QPointF::dotProduct(d, d);
+    const double t = squared > 0 ? std::clamp(QPointF::dotProduct(p - a, d) / squared, 0.0, 1.0) : 0.0;
+    return a + t * d;
 }
 
-std::vector<TEdge> EdgesInView(const std::vector<TRing> &rings, TDirection d)
+double Cross(QPointF u, QPointF v) { return u.x() * v.y() - u.y() * v.x(); }
+
+// Where along `a`-`b` (0 to 1) it crosses `c`-`d`, if it does.
+std::optional<double> CrossingAt(QPointF a, QPointF b, QPointF c, QPointF d)
 {
-    std::vector<TEdge> edges;
-    for (size_t r = 0; r < rings.size(); ++r) {
-        const QPolygonF &points = rings[r].points;
+    const QPointF r = b - a, s = d - c;
+    const double denominator = Cross(r, s);
+    if (denominator == 0)
+        return std::nullopt;
+    const double t = Cross(c - a, s) / denominator;
+    const double u = Cross(c - a, r) / denominator;
+    if (t < 0 || t > 1 || u < 0 || u >= 1)
+        return std::nullopt;
+    return t;
+}
+
+// How near the segment from `a` to `b` comes to the rectangle.
+double DistanceToRectangle(QPointF a, QPointF b, const QRectF &r)
+{
+    if (r.contains(a) || r.contains(b))
+        return 0;
+    const QPointF corners[] = {r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()};
+    double nearest = Unbounded;
+    for (int i = 0; i < 4; ++i) {
+        const QPointF c = corners[i], d = corners[(i + 1) % 4];
+        if (CrossingAt(a, b, c, d))
+            return 0;
+        nearest = std::min({nearest, Distance(a, Closest(c, d, a)), Distance(b, Closest(c, d, b)),
+                            Distance(c, Closest(a, b, c))});
+    }
+    return nearest;
+}
+
+// Whether the segment's bounds meet `zone`; unlike QRectF's own test, this
+// holds for level and upright segments too.
+bool Touches(const TSegment &s, const QRectF &zone)
+{
+    return std::max(s.a.x(), s.b.x()) >= zone.left() && std::min(s.a.x(), s.b.x()) <= zone.right() &&
+           std::max(s.a.y(), s.b.y()) >= zone.top() && std::min(s.a.y(), s.b.y()) <= zone.bottom();
+}
+
+std::vector<TSegment> EdgesOf(const CL::Paths &paths)
+{
+    std::vector<TSegment> edges;
+    for (const CL::Path &path : paths) {
+        const QPolygonF points = ToPolygon(path);
         for (qsizetype i = 0; i < points.size(); ++i)
-            edges.push_back({ToView(points[i], d), ToView(points[(i + 1) % points.size()], d), int(r)});
+            edges.push_back({points[i], points[(i + 1) % points.size()]});
     }
     return edges;
 }
 
-std::vector<TRing> RingsInView(const std::vector<TRing> &rings, TDirection d)
-{
-    std::vector<TRing> viewed = rings;
-    for (TRing &ring : viewed)
-        for (QPointF &p : ring.points)
-            p = ToView(p, d);
-    return viewed;
-}
-
-// Looks for the shortest strip across the stroke above one island; `rings`
-// and `edges` are in view coordinates.
-class TStripSearch {
+// The letters' outline, looked up by place.
+class TInk {
 public:
-    TStripSearch(const std::vector<TRing> &rings, const std::vector<TEdge> &edges, int island,
-                 double width)
-        : m_rings(rings), m_island(island), m_width(width), m_parity(rings.size(), 0)
+    explicit TInk(const CL::Paths &letters) : m_edges(EdgesOf(letters))
     {
-        const QRectF box = rings[size_t(island)].points.boundingRect();
-        m_left = box.left();
-        m_right = box.right();
-        for (const TEdge &e : edges)
-            if (std::max(e.a.x(), e.b.x()) >= m_left - width && std::min(e.a.x(), e.b.x()) <= m_right + width)
-                m_column.push_back(e);
+        for (size_t i = 0; i < m_edges.size(); ++i)
+            ForCells(QRectF(m_edges[i].a, m_edges[i].b).normalized(), [&](qint64 cell) { m_cells[cell].push_back(i); });
     }
 
-    std::optional<TStrip> Shortest()
+    // How far the segment from `a` (in the wood) to `b` runs through the
+    // letters, if it is a bridge: it crosses one stroke of them, reaching
+    // it and leaving it within `run` of its ends. A strip across more than
+    // one would cut other letters and islands apart as well.
+    std::optional<double> InkAlong(QPointF a, QPointF b, double run) const
     {
-        const double span = m_right - m_left;
-        const double step = std::min(CandidateStep, span / 8);
-        std::vector<TStrip> found;
-        for (double centre = m_left + step / 2; centre < m_right; centre += step)
-            if (auto strip = Across(centre))
-                found.push_back(*strip);
-        if (found.empty())
+        std::vector<double> crossings;
+        std::vector<size_t> seen;
+        ForCells(QRectF(a, b).normalized(), [&](qint64 cell) {
+            const auto found = m_cells.find(cell);
+            if (found == m_cells.end())
+                return;
+            for (size_t e : found->second)
+                if (std::find(seen.begin(), seen.end(), e) == seen.end()) {
+                    seen.push_back(e);
+                    if (const auto t = CrossingAt(a, b, m_edges[e].a, m_edges[e].b))
+                        crossings.push_back(*t);
+                }
+        });
+        if (crossings.size() != 2)
             return std::nullopt;
-        // A strip that starts in a clear part of the island beats one that
-        // has to start from a sliver of it.
-        if (std::any_of(found.begin(), found.end(), [](const TStrip &s) { return !s.narrow; }))
-            std::erase_if(found, [](const TStrip &s) { return s.narrow; });
-        double least = Unbounded;
-        for (const TStrip &s : found)
-            least = std::min(least, s.length);
-        const double middle = (m_left + m_right) / 2;
-        const TStrip *best = nullptr;
-        for (const TStrip &s : found)
-            if (s.length <= least + EqualLength &&
-                (!best || std::abs(s.centre - middle) < std::abs(best->centre - middle)))
-                best = &s;
-        return *best;
+        const double enters = std::min(crossings[0], crossings[1]), leaves = std::max(crossings[0], crossings[1]);
+        const double length = Distance(a, b);
+        if (enters * length > run || (1 - leaves) * length > run)
+            return std::nullopt;
+        return (leaves - enters) * length;
     }
 
 private:
-    // The strip centred on `centre`, if one can cross from the island to the
-    // wood around its letter without touching anything else.
-    std::optional<TStrip> Across(double centre)
+    template <typename F>
+    static void ForCells(const QRectF &r, F &&visit)
     {
-        const std::vector<TBand> bands = BandsOf(centre - m_width / 2, centre + m_width / 2);
-        const std::vector<TPlace> places = PlacesBetween(bands, centre);
-        // Place g lies between band g-1 (above) and band g (below).
-        std::optional<TStrip> best;
-        auto keep = [&](std::optional<TStrip> strip) {
-            if (strip && (!best || strip->length < best->length))
-                best = strip, best->centre = centre;
-        };
-        for (size_t start = 1; start < places.size(); ++start) {
-            if (!InThisIsland(places[start]))
+        const qint64 x0 = qint64(std::floor(r.left() / InkCellPixels)), x1 = qint64(std::floor(r.right() / InkCellPixels));
+        const qint64 y0 = qint64(std::floor(r.top() / InkCellPixels)), y1 = qint64(std::floor(r.bottom() / InkCellPixels));
+        for (qint64 y = y0; y <= y1; ++y)
+            for (qint64 x = x0; x <= x1; ++x)
+                visit((y << 32) ^ (x & 0xffffffff));
+    }
+
+    std::vector<TSegment> m_edges;
+    std::unordered_map<qint64, std::vector<size_t>> m_cells;
+};
+
+// One part of a piece of wood where a disc as wide as the bridge fits
+// (with the clearance): the places a bridge may start or end.
+struct TCore {
+    int id = 0;
+    int piece = 0;
+    std::vector<TSegment> edges;
+    QRectF bounds;
+    double area = 0;
+};
+
+struct THeldEdge {
+    TSegment edge;
+    int core;
+    int piece;
+};
+
+struct TCandidate {
+    QPointF from, to;
+    double length = Unbounded;
+};
+
+std::vector<TCore> CoresOf(const CL::Paths &piece, double inset, int pieceIndex, int &nextId)
+{
+    std::vector<TCore> cores;
+    for (const TPiecePaths &part : SeparatePieces(RoundOffset(piece, -inset)))
+        cores.push_back({nextId++, pieceIndex, EdgesOf(part.paths), part.bounds, part.area});
+    return cores;
+}
+
+int SectorOf(QPointF way)
+{
+    const double turn = std::atan2(way.y(), way.x()) / (2 * std::numbers::pi) + 0.5;
+    return std::clamp(int(turn * DirectionSectors), 0, DirectionSectors - 1);
+}
+
+// Every strip from a corner of one outline to the nearest point of the
+// other in each direction: the shortest strip between two outlines ends in
+// a corner of one of them.
+void AddNearest(std::vector<TCandidate> &found, QPointF corner, const std::vector<const TSegment *> &edges,
+                double reach, bool towards)
+{
+    std::array<TCandidate, DirectionSectors> nearest;
+    for (const TSegment *edge : edges) {
+        const QPointF q = Closest(edge->a, edge->b, corner);
+        const double length = Distance(corner, q);
+        if (length > reach || length == 0)
+            continue;
+        TCandidate &best = nearest[size_t(SectorOf(q - corner))];
+        if (length < best.length)
+            best = towards ? TCandidate{q, corner, length} : TCandidate{corner, q, length};
+    }
+    for (const TCandidate &c : nearest)
+        if (std::isfinite(c.length))
+            found.push_back(c);
+}
+
+// The wood already tied to the board, as the edges of its cores.
+class THeldWood {
+public:
+    void Add(const TCore &core)
+    {
+        for (const TSegment &edge : core.edges)
+            m_edges.push_back({edge, core.id, core.piece});
+    }
+
+    // The strips no longer than `reach` from `core` to held wood; not to
+    // the core itself, nor to its own piece unless `ownPiece`.
+    std::vector<TCandidate> From(const TCore &core, double reach, bool ownPiece) const
+    {
+        const QRectF zone = core.bounds.adjusted(-reach, -reach, reach, reach);
+        std::vector<const TSegment *> near;
+        for (const THeldEdge &held : m_edges)
+            if (held.core != core.id && (ownPiece || held.piece != core.piece) &&
+                (std::isinf(reach) || Touches(held.edge, zone)))
+                near.push_back(&held.edge);
+        std::vector<const TSegment *> own;
+        for (const TSegment &edge : core.edges)
+            own.push_back(&edge);
+        std::vector<TCandidate> found;
+        for (const TSegment *edge : own) {
+            // Along the core's own edges too, so that among equally short
+            // strips the one in the middle is there to be found.
+            const int steps = std::max(1, int(std::ceil(Distance(edge->a, edge->b) / StartStep)));
+            for (int i = 0; i < steps; ++i)
+                AddNearest(found, edge->a + (edge->b - edge->a) * (double(i) / steps), near, reach, false);
+        }
+        for (const TSegment *edge : near)
+            AddNearest(found, edge->a, own, reach, true);
+        return found;
+    }
+
+private:
+    std::vector<THeldEdge> m_edges;
+};
+
+using TAllowed = std::function<bool(QPointF from, QPointF to)>;
+
+CL::Path StripPath(const TBridge &bridge)
+{
+    const QLineF axis(bridge.from, bridge.to);
+    const QPointF side = QPointF(-axis.dy(), axis.dx()) / axis.length() * (bridge.width / 2);
+    CL::Path strip{ToInt(bridge.from + side), ToInt(bridge.to + side), ToInt(bridge.to - side),
+                   ToInt(bridge.from - side)};
+    // All strips run the same way, so that where two overlap they still count.
+    if (!CL::Orientation(strip))
+        CL::ReversePath(strip);
+    return strip;
+}
+
+// What has to be tied to the board: an island, or a part of the board
+// itself that only wood narrower than a bridge joins to the rest.
+struct TTarget {
+    std::vector<TCore> cores;
+    bool island = true;
+    // The island's size: its bounds' shorter side.
+    double across = 0;
+    std::optional<TBridge> first;
+    size_t firstCore = 0;
+};
+
+class TBridgePlanner {
+public:
+    TBridgePlanner(const TCutLines &lines, const CL::Paths &letters, double width, double leastWidth)
+        : m_width(width), m_ink(letters)
+    {
+        if (lines.baseBar)
+            m_bar = *lines.baseBar;
+        const std::vector<TPiecePaths> pieces =
+            SeparatePieces(Combine(BlankPaths(lines), letters, CL::ctDifference));
+        if (pieces.empty())
+            return;
+        // The board is the largest piece of wood; every other is an island.
+        size_t board = 0;
+        for (size_t i = 1; i < pieces.size(); ++i)
+            if (pieces[i].area > pieces[board].area)
+                board = i;
+        const double inset = width / 2 + EndClearance;
+        int nextId = 0;
+        std::vector<TCore> boardCores = CoresOf(pieces[board].paths, inset, int(board), nextId);
+        if (boardCores.empty())
+            return;
+        const auto anchor = std::max_element(boardCores.begin(), boardCores.end(),
+                                             [](const TCore &a, const TCore &b) { return a.area < b.area; });
+        m_held.Add(*anchor);
+        // A part of the board that only wood narrower than a bridge joins to
+        // the rest breaks off like an island when that wood is narrower
+        // than the least width of wood too; with a wider bridge, it holds.
+        if (width <= leastWidth)
+            for (auto core = boardCores.begin(); core != boardCores.end(); ++core)
+                if (core != anchor)
+                    m_targets.push_back({{*core}, false, 0, std::nullopt, 0});
+        for (size_t i = 0; i < pieces.size(); ++i)
+            if (i != board)
+                m_targets.push_back({CoresOf(pieces[i].paths, inset, int(i), nextId), true,
+                                     std::min(pieces[i].bounds.width(), pieces[i].bounds.height()), std::nullopt, 0});
+    }
+
+    void Plan()
+    {
+        const double reach = LastResortWidths * m_width + m_width + 2 * EndClearance;
+        HoldAllWithin(reach, false);
+        HoldAllWithin(Unbounded, true);
+        AddSecondBridges();
+    }
+
+    const std::vector<TBridge> &Bridges() const { return m_bridges; }
+
+    int IslandsNotHeld() const
+    {
+        return int(std::count_if(m_targets.begin(), m_targets.end(),
+                                 [](const TTarget &t) { return t.island && !t.first; }));
+    }
+
+private:
+    // Held targets may hold others in turn, so the search runs until no
+    // target gets a bridge. Only islands have to be held at any length:
+    // parts of the board are held by their narrow wood already.
+    void HoldAllWithin(double reach, bool islandsOnly)
+    {
+        const TAllowed clearOfBar = [this](QPointF a, QPointF b) { return ClearOfBar(a, b); };
+        for (bool progress = true; progress;) {
+            progress = false;
+            for (TTarget &target : m_targets) {
+                if (target.first || (islandsOnly && !target.island))
+                    continue;
+                std::optional<TCandidate> best;
+                for (size_t c = 0; c < target.cores.size(); ++c) {
+                    const auto strip = Best(target.cores[c], reach, !target.island, clearOfBar);
+                    if (strip && (!best || strip->length < best->length))
+                        best = strip, target.firstCore = c;
+                }
+                if (!best)
+                    continue;
+                target.first = TBridge{best->from, best->to, m_width};
+                m_bridges.push_back(*target.first);
+                for (const TCore &core : target.cores)
+                    m_held.Add(core);
+                progress = true;
+            }
+        }
+    }
+
+    // An island held by one bridge can still twist off: where a short
+    // strip on its other side holds too, it gets that one as well. A small
+    // island, or one the bridges are wide for, needs no second one, and
+    // would lose too much of its letter to it.
+    void AddSecondBridges()
+    {
+        const double reach = LastResortWidths * m_width + m_width + 2 * EndClearance;
+        for (const TTarget &target : m_targets) {
+            if (!target.island || !target.first || target.across < SecondBridgeIslandWidths * m_width)
                 continue;
-            const double from = bands[start - 1].bottom;
-            const double below = start < bands.size() ? bands[start].top : Unbounded;
-            keep(UpFrom(start - 1, from + std::min(StripOverrun, (below - from) / 2), from, bands, places));
+            const QLineF first(target.first->from, target.first->to);
+            const auto strip = Best(target.cores[target.firstCore], reach, false, [&](QPointF a, QPointF b) {
+                const QLineF second(a, b);
+                const double turn = QPointF::dotProduct(second.p2() - second.p1(), first.p2() - first.p1()) /
+                                    (second.length() * first.length());
+                return turn <= SecondBridgeTurn && ClearOfBar(a, b);
+            });
+            if (strip && strip->length <= LastResortWidths * m_width)
+                m_bridges.push_back({strip->from, strip->to, m_width});
         }
-        if (best)
-            return best;
-        // An island narrower than the strip leaves no clear band inside it:
-        // the strip then starts from the island's middle on the slab's axis.
-        for (const double middle : m_islandMiddles) {
-            const auto band = std::find_if(bands.begin(), bands.end(),
-                                           [&](const TBand &b) { return b.top <= middle && middle <= b.bottom; });
-            if (band != bands.end())
-                keep(UpFrom(size_t(band - bands.begin()), middle, middle, bands, places));
+    }
+
+    // The bridge from `core` that cuts through the least letter; of about
+    // equally short ones, the one starting nearest the core's middle.
+    std::optional<TCandidate> Best(const TCore &core, double reach, bool ownPiece, const TAllowed &allowed) const
+    {
+        std::vector<TCandidate> found = m_held.From(core, reach, ownPiece);
+        std::sort(found.begin(), found.end(), [](const TCandidate &l, const TCandidate &r) { return l.length < r.length; });
+        // A strip cuts through less letter than it is long by the wood
+        // it starts and ends in.
+        const double inWood = m_width + 2 * EndClearance;
+        const double run = LongestRunToTheLetterWidths * m_width;
+        const QPointF middle = core.bounds.center();
+        std::optional<TCandidate> best;
+        double least = Unbounded;
+        for (const TCandidate &c : found) {
+            if (c.length - inWood > least + EqualLength)
+                break;
+            if (!allowed(c.from, c.to))
+                continue;
+            const auto ink = m_ink.InkAlong(c.from, c.to, run);
+            if (!ink || *ink > least + EqualLength)
+                continue;
+            const TCandidate bridge{c.from, c.to, *ink};
+            if (!best || *ink < least - EqualLength || Distance(c.from, middle) < Distance(best->from, middle))
+                best = bridge;
+            least = std::min(least, *ink);
         }
-        if (best)
-            best->narrow = true;
         return best;
     }
 
-    bool InThisIsland(const TPlace &place) const { return !place.inLetters && place.island == m_island; }
-
-    // Walks up from band `first` until the wood around the letter; the strip
-    // starts at `start` and its crossing is counted from `counted`.
-    std::optional<TStrip> UpFrom(size_t first, double start, double counted,
-                                 const std::vector<TBand> &bands, const std::vector<TPlace> &places) const
+    // A bridge across the base bar would chop it into sections.
+    bool ClearOfBar(QPointF a, QPointF b) const
     {
-        for (size_t g = first + 1; g-- > 0;) {
-            if (bands[g].blocked)
-                return std::nullopt;
-            const TPlace &place = places[g];
-            if (place.inLetters)
-                continue;
-            if (InThisIsland(place))
-                return std::nullopt; // a shorter strip starts from there
-            if (!place.inBlank || place.island != m_rings[size_t(m_island)].surrounding)
-                return std::nullopt;
-            const double to = bands[g].top;
-            const double above = g > 0 ? bands[g - 1].bottom : -Unbounded;
-            TStrip strip;
-            strip.start = start;
-            strip.end = to - std::min(StripOverrun, (to - above) / 2);
-            strip.length = counted - to;
-            return strip;
-        }
-        return std::nullopt;
+        return !m_bar || DistanceToRectangle(a, b, *m_bar) >= m_width / 2;
     }
 
-    // Where cut lines cross the slab [a, b], merged into bands, top to bottom.
-    std::vector<TBand> BandsOf(double a, double b) const
-    {
-        std::vector<TBand> pieces;
-        for (const TEdge &e : m_column) {
-            const double x0 = std::min(e.a.x(), e.b.x()), x1 = std::max(e.a.x(), e.b.x());
-            if (x1 < a || x0 > b)
-                continue;
-            double top, bottom;
-            if (x1 == x0) {
-                top = std::min(e.a.y(), e.b.y());
-                bottom = std::max(e.a.y(), e.b.y());
-            } else {
-                auto yAt = [&](double x) {
-                    const double t = std::clamp((x - e.a.x()) / (e.b.x() - e.a.x()), 0.0, 1.0);
-                    return e.a.y() + t * (e.b.y() - e.a.y());
-                };
-                const double ya = yAt(a), yb = yAt(b);
-                top = std::min(ya, yb);
-                bottom = std::max(ya, yb);
-            }
-            const TRing &ring = m_rings[size_t(e.ring)];
-            const bool blocked = ring.blank || (ring.hole && e.ring != m_island);
-            pieces.push_back({top, bottom, blocked});
-        }
-        std::sort(pieces.begin(), pieces.end(), [](const TBand &l, const TBand &r) { return l.top < r.top; });
-        std::vector<TBand> bands;
-        for (const TBand &piece : pieces) {
-            if (!bands.empty() && piece.top <= bands.back().bottom) {
-                bands.back().bottom = std::max(bands.back().bottom, piece.bottom);
-                bands.back().blocked = bands.back().blocked || piece.blocked;
-            } else {
-                bands.push_back(piece);
-            }
-        }
-        return bands;
-    }
-
-    // What lies in each gap between the bands, read off the slab's middle line.
-    std::vector<TPlace> PlacesBetween(const std::vector<TBand> &bands, double centre)
-    {
-        std::vector<std::pair<double, int>> crossings;
-        for (const TEdge &e : m_column)
-            if ((e.a.x() <= centre) != (e.b.x() <= centre)) {
-                const double t = (centre - e.a.x()) / (e.b.x() - e.a.x());
-                crossings.push_back({e.a.y() + t * (e.b.y() - e.a.y()), e.ring});
-            }
-        std::sort(crossings.begin(), crossings.end());
-        m_islandMiddles.clear();
-        double entered = 0;
-        bool inside = false;
-        for (const auto &[y, ring] : crossings)
-            if (ring == m_island) {
-                if (inside)
-                    m_islandMiddles.push_back((entered + y) / 2);
-                inside = !inside;
-                entered = y;
-            }
-        std::vector<TPlace> places;
-        places.reserve(bands.size() + 1);
-        size_t next = 0;
-        std::vector<int> touched;
-        for (size_t g = 0; g <= bands.size(); ++g) {
-            const double mid = g == 0 ? -Unbounded
-                             : g == bands.size() ? Unbounded
-                                                 : (bands[g - 1].bottom + bands[g].top) / 2;
-            for (; next < crossings.size() && crossings[next].first < mid; ++next) {
-                m_parity[size_t(crossings[next].second)] ^= 1;
-                touched.push_back(crossings[next].second);
-            }
-            places.push_back(PlaceFromParity());
-        }
-        for (int ring : touched)
-            m_parity[size_t(ring)] = 0;
-        return places;
-    }
-
-    TPlace PlaceFromParity() const
-    {
-        TPlace place;
-        int deepest = -1;
-        bool letters = false;
-        for (size_t r = 0; r < m_rings.size(); ++r) {
-            if (!m_parity[r])
-                continue;
-            const TRing &ring = m_rings[r];
-            if (ring.blank) {
-                place.inBlank = true;
-                continue;
-            }
-            letters = !letters;
-            if (ring.hole && (place.island < 0 || ring.depth > deepest))
-                place.island = int(r), deepest = ring.depth;
-        }
-        place.inLetters = letters;
-        return place;
-    }
-
-    const std::vector<TRing> &m_rings;
-    int m_island;
     double m_width;
-    double m_left = 0, m_right = 0;
-    std::vector<TEdge> m_column;
-    std::vector<char> m_parity;
-    std::vector<double> m_islandMiddles;
+    TInk m_ink;
+    std::optional<QRectF> m_bar;
+    THeldWood m_held;
+    std::vector<TTarget> m_targets;
+    std::vector<TBridge> m_bridges;
 };
-
-CL::Path StripPath(const TStrip &strip, double width, TDirection d)
-{
-    const double left = strip.centre - width / 2, right = strip.centre + width / 2;
-    return {ToInt(FromView({left, strip.end}, d)), ToInt(FromView({right, strip.end}, d)),
-            ToInt(FromView({right, strip.start}, d)), ToInt(FromView({left, strip.start}, d))};
-}
-
-struct TBridgeSearch {
-    TBridgeSearch(const std::vector<TRing> &rings, TDirection d)
-        : direction(d), viewed(RingsInView(rings, d)), edges(EdgesInView(rings, d))
-    {
-    }
-    std::optional<TStrip> ShortestFor(int island, double width) const
-    {
-        return TStripSearch(viewed, edges, island, width).Shortest();
-    }
-    TDirection direction;
-    std::vector<TRing> viewed;
-    std::vector<TEdge> edges;
-};
-
 } // namespace
 
-TCutLines WithStencilBridges(const TCutLines &lines, double bridgeWidth)
+TBridgedCutLines WithStencilBridges(const TCutLines &lines, double bridgeWidth, double kerf, double leastWidth)
 {
-    const std::vector<TRing> rings = RingsOf(lines);
-    const bool anyIsland = std::any_of(rings.begin(), rings.end(), [](const TRing &r) { return r.hole; });
-    if (!anyIsland || bridgeWidth <= 0)
-        return lines;
-    // The sides are searched only for islands that cannot be reached from
-    // above or below, so their views are built only when needed.
-    const TBridgeSearch up(rings, TDirection::Up), down(rings, TDirection::Down);
-    std::optional<TBridgeSearch> left, right;
+    TBridgedCutLines result;
+    result.lines = lines;
+    if (bridgeWidth <= 0 || lines.letters.empty())
+        return result;
+    const CL::Paths letters = RegionOf(lines.letters);
+    TBridgePlanner planner(lines, letters, bridgeWidth, leastWidth);
+    planner.Plan();
+    result.bridges = planner.Bridges();
+    result.islandsNotBridged = planner.IslandsNotHeld();
+    if (result.bridges.empty())
+        return result;
     CL::Paths strips;
-    for (size_t i = 0; i < rings.size(); ++i) {
-        if (!rings[i].hole)
-            continue;
-        const int island = int(i);
-        bool bridged = false;
-        for (const TBridgeSearch *search : {&up, &down})
-            if (auto strip = search->ShortestFor(island, bridgeWidth)) {
-                strips.push_back(StripPath(*strip, bridgeWidth, search->direction));
-                bridged = true;
-            }
-        if (bridged)
-            continue;
-        if (!left)
-            left.emplace(rings, TDirection::Left), right.emplace(rings, TDirection::Right);
-        const auto fromLeft = left->ShortestFor(island, bridgeWidth);
-        const auto fromRight = right->ShortestFor(island, bridgeWidth);
-        if (fromLeft && (!fromRight || fromLeft->length <= fromRight->length))
-            strips.push_back(StripPath(*fromLeft, bridgeWidth, TDirection::Left));
-        else if (fromRight)
-            strips.push_back(StripPath(*fromRight, bridgeWidth, TDirection::Right));
-    }
-    TCutLines bridged = lines;
-    if (strips.empty())
-        return bridged;
-    CL::Clipper clipper;
-    clipper.StrictlySimple(true);
-    clipper.AddPaths(ToPaths(lines.letters), CL::ptSubject, true);
-    clipper.AddPaths(strips, CL::ptClip, true);
-    CL::PolyTree tree;
-    clipper.Execute(CL::ctDifference, tree, CL::pftEvenOdd, CL::pftNonZero);
-    bridged.letters = ContoursOf(tree);
-    return bridged;
+    for (const TBridge &bridge : result.bridges)
+        strips.push_back(StripPath(bridge));
+    CL::Paths cut = Combine(letters, strips, CL::ctDifference);
+    if (kerf > 0)
+        cut = Opened(cut, kerf / 2 - ExactWidthAllowance);
+    result.lines.letters = SimpleContours(cut, kerf * kerf);
+    return result;
+}
+
+QString IslandsNotBridgedText(int count, double bridgeWidth)
+{
+    return CountText(count, QStringLiteral("island"), QStringLiteral("islands")) +
+           QStringLiteral(" could not be bridged at ") + InchesText(bridgeWidth);
 }

@@ -77,8 +77,10 @@ TCutLines BuildCutLines(TBaseShape &view, const TCutLineOptions &options)
     TCutLines lines;
     lines.blankSize = QSize(view.Width(), view.Height());
     CL::Paths letters = ClippedGlyphs(view.CaptionGlyphs());
-    if (options.baseBar && !options.baseBar->isEmpty())
-        letters.push_back(RectanglePath(PixelArea(*options.baseBar)));
+    if (options.baseBar && !options.baseBar->isEmpty()) {
+        lines.baseBar = PixelArea(*options.baseBar);
+        letters.push_back(RectanglePath(*lines.baseBar));
+    }
     lines.letters = SimpleContours(letters);
     lines.blank = BlankOutline(view);
     return lines;

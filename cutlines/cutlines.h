@@ -5,6 +5,7 @@
 
 #include <QPolygonF>
 #include <QRect>
+#include <QRectF>
 #include <QSize>
 #include <optional>
 #include <vector>
@@ -28,6 +29,8 @@ struct TCutLines {
     std::vector<TCutContour> letters;
     // The blank's outline; empty without a page outline.
     std::vector<TCutContour> blank;
+    // The base bar's area from edge to edge, when the letters stand on one.
+    std::optional<QRectF> baseBar;
 };
 
 struct TCutLineOptions {

@@ -1,6 +1,7 @@
 #include "fragile.h"
 
 #include "cutlines/clipperpaths.h"
+#include "cutlines/cuttexts.h"
 
 #include <cmath>
 #include <numbers>
@@ -8,112 +9,94 @@
 namespace {
 using namespace CutPaths;
 
-// A strip exactly the least width wide is not too narrow: the opening is
-// taken this much smaller so that it survives.
-constexpr double ExactWidthAllowance = 4.0 / Scale;
 // What the opening gives back is widened by this before it is taken from the
-// region, so that rounding leaves no hairline along every cut line.
+// wood, so that rounding leaves no hairline along every cut line.
 constexpr double RoundingAllowance = 4.0 / Scale;
-// Mitred offsets give sound corners back exactly; only a wedge sharper than
-// this loses its point, and a point that sharp breaks off under the blade.
-constexpr double SharpestSoundWedgeDegrees = 20.0;
-const double MiterLimit = 1.0 / std::sin(SharpestSoundWedgeDegrees / 2 * std::numbers::pi / 180.0);
+// The wood is looked at with its outline simplified this far. A curve
+// flattened into many short edges loses some of them in the offsets, and the
+// opening would then leave crumbs along it wherever they fold away.
+constexpr double OutlineSimplificationPixels = 0.5;
 
-CL::Paths Offset(const CL::Paths &paths, double pixels)
+// Angles in degrees as the miter limits of the offsets take them.
+double MiterLimitFor(double wedgeDegrees) { return 1.0 / std::sin(wedgeDegrees / 2 * std::numbers::pi / 180.0); }
+
+// Shrinking with mitred corners never cuts a corner the disc would keep.
+const double ShrinkMiterLimit = MiterLimitFor(20.0);
+// Growing back with mitred corners gives sound corners back exactly, where
+// a disc would round them off; a point sharper than this loses its tip,
+// and a point that sharp breaks off under the blade. Growing further into
+// sharper corners would also reach into narrow places nearby, and a wider
+// least width would then flag less than a narrower one.
+const double GrowMiterLimit = MiterLimitFor(40.0);
+
+CL::Paths Offset(const CL::Paths &paths, double pixels, double miterLimit)
 {
-    CL::ClipperOffset offset(MiterLimit);
+    CL::ClipperOffset offset(miterLimit);
     offset.AddPaths(paths, CL::jtMiter, CL::etClosedPolygon);
     CL::Paths result;
     offset.Execute(result, double(ToIntLength(pixels)));
     return result;
 }
 
-CL::Paths Combine(const CL::Paths &subject, const CL::Paths &clip, CL::ClipType type)
+// What an opening by half the least width takes from the wood: every place
+// where no disc of that width fits, but for sound corners.
+CL::Paths TooNarrow(CL::Paths wood, double leastWidth)
 {
-    CL::Clipper clipper;
-    clipper.AddPaths(subject, CL::ptSubject, true);
-    clipper.AddPaths(clip, CL::ptClip, true);
-    CL::Paths result;
-    clipper.Execute(type, result, CL::pftNonZero, CL::pftNonZero);
-    return result;
-}
-
-// What an opening by half the least width takes from the region: every
-// place where no disc of that width fits.
-CL::Paths TooNarrow(const CL::Paths &region, double leastWidth)
-{
+    CL::CleanPolygons(wood, OutlineSimplificationPixels * Scale);
     const double half = leastWidth / 2 - ExactWidthAllowance;
-    const CL::Paths opened = Offset(Offset(region, -half), half + RoundingAllowance);
-    return Combine(region, opened, CL::ctDifference);
+    const CL::Paths opened = Offset(Offset(wood, -half, ShrinkMiterLimit), half + RoundingAllowance, GrowMiterLimit);
+    return Combine(wood, opened, CL::ctDifference);
 }
 
-CL::Paths BlankArea(const TCutLines &lines)
+// The offsets still leave the odd crumb; a place narrow enough to break
+// runs further than this. The bound is the same for every least width, so
+// that a wider one never drops a spot a narrower one found.
+constexpr double SmallestSpotPixels = 1.0;
+
+bool LargerThanACrumb(const QRectF &bounds)
 {
-    if (!lines.blank.empty())
-        return ToPaths(lines.blank);
-    return {RectanglePath(QRectF(QPointF(0, 0), QSizeF(lines.blankSize)))};
+    return std::max(bounds.width(), bounds.height()) >= SmallestSpotPixels;
 }
 
-// What the opening takes from a corner is shorter than the least width every
-// way; a narrow place that fragile runs at least that far.
-bool RunsTheLeastWidth(const CL::Path &path, double leastWidth)
+// The wood the cut lines leave: the letters cut out, or the board round them.
+CL::Paths KeptWood(const TCutLines &lines, TCutStyle style)
 {
-    QPolygonF points;
-    for (const CL::IntPoint &p : path)
-        points.append(FromInt(p));
-    const QRectF box = points.boundingRect();
-    return std::max(box.width(), box.height()) >= leastWidth;
+    const CL::Paths blank = BlankPaths(lines);
+    const CL::Paths letters = RegionOf(lines.letters);
+    if (style == TCutStyle::CutOut)
+        return Combine(letters, blank, CL::ctIntersection);
+    return Combine(blank, letters, CL::ctDifference);
 }
 } // namespace
 
-TFragileSpots FindFragileSpots(const TCutLines &lines, double leastWidth)
+TFragileSpots FindFragileSpots(const TCutLines &lines, double leastWidth, TCutStyle style)
 {
     TFragileSpots spots;
     if (leastWidth <= 0)
         return spots;
-    const CL::Paths blank = BlankArea(lines);
-    // Letters come as outer contours and holes; even-odd reads them as drawn.
-    CL::Paths letters;
-    {
-        CL::Clipper clipper;
-        clipper.AddPaths(ToPaths(lines.letters), CL::ptSubject, true);
-        clipper.Execute(CL::ctUnion, letters, CL::pftEvenOdd, CL::pftEvenOdd);
-    }
-    const CL::Paths pieces = Combine(letters, blank, CL::ctIntersection);
-    const CL::Paths wood = Combine(blank, letters, CL::ctDifference);
-    CL::Paths narrow = TooNarrow(pieces, leastWidth);
-    const CL::Paths narrowWood = TooNarrow(wood, leastWidth);
-    narrow.insert(narrow.end(), narrowWood.begin(), narrowWood.end());
-
+    const CL::Paths narrow = TooNarrow(KeptWood(lines, style), leastWidth);
     CL::Clipper clipper;
     clipper.StrictlySimple(true);
     clipper.AddPaths(narrow, CL::ptSubject, true);
     CL::PolyTree tree;
     clipper.Execute(CL::ctUnion, tree, CL::pftNonZero, CL::pftNonZero);
     for (CL::PolyNode *node = tree.GetFirst(); node; node = node->GetNext()) {
-        if (node->IsHole() || !RunsTheLeastWidth(node->Contour, leastWidth))
+        if (node->IsHole())
+            continue;
+        QPolygonF outer = ToPolygon(node->Contour);
+        const QRectF bounds = outer.boundingRect();
+        if (!LargerThanACrumb(bounds))
             continue;
         ++spots.count;
-        TCutContour outer;
-        for (const CL::IntPoint &p : node->Contour)
-            outer.points.append(FromInt(p));
-        spots.contours.push_back(std::move(outer));
-        for (const CL::PolyNode *hole : node->Childs) {
-            TCutContour inner;
-            inner.hole = true;
-            for (const CL::IntPoint &p : hole->Contour)
-                inner.points.append(FromInt(p));
-            spots.contours.push_back(std::move(inner));
-        }
+        spots.positions.push_back(bounds.center());
+        spots.contours.push_back({std::move(outer), false});
+        for (const CL::PolyNode *hole : node->Childs)
+            spots.contours.push_back({ToPolygon(hole->Contour), true});
     }
     return spots;
 }
 
 QString FragileSpotsText(int count)
 {
-    if (count == 0)
-        return QStringLiteral("No fragile spots");
-    if (count == 1)
-        return QStringLiteral("1 fragile spot");
-    return QStringLiteral("%1 fragile spots").arg(count);
+    return CountText(count, QStringLiteral("fragile spot"), QStringLiteral("fragile spots"));
 }

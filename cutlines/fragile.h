@@ -3,6 +3,7 @@
 // it snaps under the blade, found before the wood is cut.
 
 #include "cutlines/cutlines.h"
+#include "cutlines/kerf.h"
 
 #include <QString>
 
@@ -14,13 +15,16 @@ struct TFragileSpots {
     std::vector<TCutContour> contours;
     // How many separate spots the contours make.
     int count = 0;
+    // Where each spot lies: the middle of its bounds, in pattern pixels.
+    std::vector<QPointF> positions;
 };
 
-// The places narrower than `leastWidth` in every piece the cut lines leave:
-// inside the letters (and the bar joined to them) and in the wood of the
-// blank around them, bridges included.
-TFragileSpots FindFragileSpots(const TCutLines &lines, double leastWidth);
+// The places narrower than `leastWidth` in the wood the cut lines leave in
+// `style`: the letters (and the bar joined to them) cut out, or the board
+// round them, bridges included. Sound corners are no fragile spots; a point
+// sharper than about 40 degrees is. A greater least width flags no less.
+TFragileSpots FindFragileSpots(const TCutLines &lines, double leastWidth, TCutStyle style);
 
-// "No fragile spots", "1 fragile spot", "9 fragile spots": the count in the
+// "0 fragile spots", "1 fragile spot", "9 fragile spots": the count in the
 // words the window's tool tip and the exporter's report both use.
 QString FragileSpotsText(int count);

@@ -1,8 +1,21 @@
 #include "stencil.h"
 
-TCutLines StencilCutLines(TCutLines lines, const TStencilSettings &settings)
+TCutStyle CutStyleOf(const TStencilSettings &settings)
 {
-    if (!settings.bridges)
-        return lines;
-    return WithStencilBridges(lines, settings.bridgeWidth);
+    return settings.bridges ? TCutStyle::Stencil : TCutStyle::CutOut;
+}
+
+TFinishedCutLines FinishCutLines(const TCutLines &welded, const TStencilSettings &settings)
+{
+    const TCutStyle style = CutStyleOf(settings);
+    TFinishedCutLines finished;
+    finished.lines = CleanedForKerf(welded, settings.kerf, style);
+    if (settings.bridges) {
+        TBridgedCutLines bridged = WithStencilBridges(finished.lines, settings.bridgeWidth, settings.kerf, settings.leastWidth);
+        finished.lines = std::move(bridged.lines);
+        finished.bridges = std::move(bridged.bridges);
+        finished.islandsNotBridged = bridged.islandsNotBridged;
+    }
+    finished.loose = FindLoosePieces(finished.lines, style);
+    return finished;
 }

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 
 #include <functional>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -24,12 +25,14 @@ const QString kExamples = QStringLiteral(
 
 const QString kBridgeWidthName = QStringLiteral("bridge-width");
 const QString kLeastWidthName = QStringLiteral("least-width");
+const QString kKerfName = QStringLiteral("kerf");
+constexpr double kNoBridges = std::numeric_limits<double>::infinity();
 
 // No pattern's blank is larger; a width it could not take is refused before
 // anything is drawn, whatever blank --fit chooses later.
 const QSize kLargestBlank(ExportLimits::kMaxBlankSidePixels, ExportLimits::kMaxBlankSidePixels);
 
-using TWidthProblem = QString (*)(double pixels, QSize blank);
+using TWidthProblem = std::function<QString(double pixels)>;
 
 struct TFormatName {
     const char *name;
@@ -89,13 +92,19 @@ struct TOptionSet {
                                   "After each file, tell how many fragile spots it has: places where less wood than "
                                   "this is left between cut lines (0.0625in, 1.6mm or 6).",
                                   "LENGTH"};
+    QCommandLineOption report{"report", "With --least-width: tell where each fragile spot lies, in inches from the "
+                                        "blank's top-left corner."};
+    QCommandLineOption kerf{kKerfName,
+                            "The width the blade removes (default 0.01in): svg, dxf and cutpdf close gaps narrower "
+                            "than this and drop wood narrower than this. 0 keeps the letters' outline exactly.",
+                            "LENGTH"};
 
     std::vector<const QCommandLineOption *> All() const
     {
         return {&help,  &version, &pattern, &text,      &font,         &size,  &kern,     &vpos,
                 &hpos,  &corners, &multiline, &base,    &noOutline,    &noPageOutline, &blank, &names,
                 &letterHeight, &fit, &margin, &format, &output, &singleFile, &page, &overwrite,
-                &bridges, &bridgeWidth, &leastWidth};
+                &bridges, &bridgeWidth, &leastWidth, &report, &kerf};
     }
 };
 
@@ -167,9 +176,9 @@ QString WidthRefusal(const QString &name, const QString &value, const QString &p
     return QStringLiteral("--%1 %2: %3").arg(name, value, problem);
 }
 
-// A width with a unit or in whole pixels, that no blank refuses for being
-// zero or negative (the minus sign is read for that answer alone).
-double WidthIn(const QCommandLineParser &parser, const QCommandLineOption &option, TWidthProblem problemOf)
+// A width with a unit or in whole pixels, that `problemOf` does not refuse
+// (the minus sign is read for its answer alone).
+double WidthIn(const QCommandLineParser &parser, const QCommandLineOption &option, const TWidthProblem &problemOf)
 {
     const QString value = parser.value(option);
     const QString name = option.names().constLast();
@@ -181,7 +190,7 @@ double WidthIn(const QCommandLineParser &parser, const QCommandLineOption &optio
                                       "not \"%2\".")
                            .arg(name, value));
     const double pixels = negative ? -*length : *length;
-    const QString problem = problemOf(pixels, kLargestBlank);
+    const QString problem = problemOf(pixels);
     if (!problem.isEmpty())
         throw TRefusal(WidthRefusal(name, value, problem) + QLatin1Char('.'));
     return pixels;
@@ -191,14 +200,23 @@ TStencilSettings StencilOf(const QCommandLineParser &parser, const TOptionSet &s
 {
     TStencilSettings stencil;
     stencil.bridges = parser.isSet(set.bridges);
+    if (parser.isSet(set.kerf))
+        stencil.kerf = WidthIn(parser, set.kerf, [](double pixels) { return KerfProblem(pixels, kLargestBlank, kNoBridges); });
     if (parser.isSet(set.bridgeWidth)) {
         if (!stencil.bridges)
             throw TRefusal(QStringLiteral("--bridge-width goes with --bridges."));
-        stencil.bridgeWidth = WidthIn(parser, set.bridgeWidth, &BridgeWidthProblem);
+        stencil.bridgeWidth = WidthIn(parser, set.bridgeWidth, [&](double pixels) {
+            return BridgeWidthProblem(pixels, kLargestBlank, stencil.kerf);
+        });
+    } else if (stencil.bridges) {
+        // The bridges' own width is wide enough; the kerf given may not be.
+        const QString problem = KerfProblem(stencil.kerf, kLargestBlank, stencil.bridgeWidth);
+        if (!problem.isEmpty())
+            throw TRefusal(WidthRefusal(kKerfName, parser.value(set.kerf), problem) + QLatin1Char('.'));
     }
     stencil.fragileSpots = parser.isSet(set.leastWidth);
     if (stencil.fragileSpots)
-        stencil.leastWidth = WidthIn(parser, set.leastWidth, &LeastWidthProblem);
+        stencil.leastWidth = WidthIn(parser, set.leastWidth, [](double pixels) { return LeastWidthProblem(pixels, kLargestBlank); });
     return stencil;
 }
 
@@ -309,6 +327,9 @@ TExportOptions OptionsOf(const QCommandLineParser &parser, const TOptionSet &set
         throw TRefusal(QStringLiteral("--blank and --fit both set the blank's size; give one of them."));
     options.paper = PaperOf(parser, set.page);
     options.stencil = StencilOf(parser, set);
+    options.reportSpots = parser.isSet(set.report);
+    if (options.reportSpots && !options.stencil.fragileSpots)
+        throw TRefusal(QStringLiteral("--report goes with --least-width."));
     return options;
 }
 } // namespace
@@ -355,8 +376,11 @@ QString ExportVersionText() { return kProgramName + QLatin1Char(' ') + QStringLi
 
 QString StencilWidthsProblem(const TStencilSettings &stencil, QSize blank)
 {
+    const QString kerfProblem = KerfProblem(stencil.kerf, blank, kNoBridges);
+    if (!kerfProblem.isEmpty())
+        return WidthRefusal(kKerfName, ExportUnits::InchesText(stencil.kerf), kerfProblem);
     if (stencil.bridges) {
-        const QString problem = BridgeWidthProblem(stencil.bridgeWidth, blank);
+        const QString problem = BridgeWidthProblem(stencil.bridgeWidth, blank, stencil.kerf);
         if (!problem.isEmpty())
             return WidthRefusal(kBridgeWidthName, ExportUnits::InchesText(stencil.bridgeWidth), problem);
     }

@@ -56,8 +56,10 @@ struct TExportOptions {
     std::optional<double> letterHeight; // pixels
     double margin = ExportLimits::kDefaultMarginPixels;
     TPaper paper = TPaper::Letter;
-    // Bridges for the cut-line formats, and the fragile-spot report.
+    // The kerf and bridges for the cut-line formats, and the fragile-spot report.
     TStencilSettings stencil;
+    // Whether the fragile-spot report tells where each spot lies.
+    bool reportSpots = false;
 };
 
 struct TParsedArguments {
@@ -77,9 +79,9 @@ QString ExportHelpText();
 // "fretcard-export 1.7"
 QString ExportVersionText();
 
-// Why the bridge width or the least width of wood in `stencil` cannot be
-// used on a blank of `blank` pixels, naming the option (a phrase without a
-// full stop); empty when both can.
+// Why the kerf, the bridge width or the least width of wood in `stencil`
+// cannot be used on a blank of `blank` pixels, naming the option (a phrase
+// without a full stop); empty when all can.
 QString StencilWidthsProblem(const TStencilSettings &stencil, QSize blank);
 
 // Whether `format` writes the cut lines rather than the picture.

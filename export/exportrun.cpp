@@ -14,6 +14,7 @@
 #include "export/patternmaker.h"
 #include "export/patternsetup.h"
 #include "export/tiledpdf.h"
+#include "export/units.h"
 #include "render/basebargeometry.h"
 #include "render/bmpfile.h"
 
@@ -24,6 +25,7 @@
 #include <QFontInfo>
 #include <QIODevice>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -75,6 +77,31 @@ TPaintPattern PaintCutLines(const TCutLines &lines)
     };
 }
 
+// What the exporter tells after a file about its cut lines.
+struct TCutLineNotes {
+    bool fragileSpotsAsked = false;
+    int fragileSpots = 0;
+    // Where each spot lies, "fragile spot at 1.20 in across, 0.40 in down",
+    // when asked for.
+    QStringList spotPlaces;
+    int loosePieces = 0;
+    int islandsNotBridged = 0;
+
+    void Add(const TCutLineNotes &other)
+    {
+        fragileSpots += other.fragileSpots;
+        spotPlaces += other.spotPlaces;
+        loosePieces += other.loosePieces;
+        islandsNotBridged += other.islandsNotBridged;
+    }
+};
+
+QString SpotPlaceText(QPointF spot)
+{
+    return QStringLiteral("fragile spot at %1 across, %2 down")
+        .arg(ExportUnits::InchesText(spot.x()), ExportUnits::InchesText(spot.y()));
+}
+
 class TRunner {
 public:
     TRunner(const TExportOptions &options, const TExportRun::TLineSink &report,
@@ -96,12 +123,13 @@ private:
     void WritePattern(const QString &target);
     void WritePicture(const QString &target);
     void WriteCutLines(const QString &target, const TCutLines &lines);
-    int FragileSpotsIn(const TCutLines &lines) const;
-    void ReportFragileSpots(const QString &file, int count);
+    TCutLineNotes NotesOn(const TCutLines &lines, TCutStyle style, const QString &spotPrefix = {}) const;
+    TCutLineNotes NotesOn(const TFinishedCutLines &finished, const QString &spotPrefix = {}) const;
+    void Report(const QString &file, const TCutLineNotes &notes);
     bool MayWrite(const QString &target);
     void Fail(const QString &what, const QString &why);
-    TCutLines PlainCutLines();
-    TCutLines CutLines();
+    TCutLines WeldedCutLines();
+    TFinishedCutLines CutLines();
     void ExportList(const QStringList &names);
     void ExportListToOneFile(const QStringList &names);
 
@@ -238,29 +266,61 @@ void TRunner::ExportOne(const QString &text, const QString &target)
 }
 
 // The picture formats show the letters as they are, without bridges; their
-// fragile spots are those of the plain cut lines.
+// fragile spots are those of the cut lines the kerf leaves.
 void TRunner::WritePattern(const QString &target)
 {
     if (!IsCutLineFormat(m_options.format)) {
         WritePicture(target);
         if (m_options.stencil.fragileSpots)
-            ReportFragileSpots(target, FragileSpotsIn(PlainCutLines()));
+            Report(target, NotesOn(CleanedForKerf(WeldedCutLines(), m_options.stencil.kerf, TCutStyle::CutOut),
+                                   TCutStyle::CutOut));
         return;
     }
-    const TCutLines lines = CutLines();
-    WriteCutLines(target, lines);
-    ReportFragileSpots(target, FragileSpotsIn(lines));
+    const TFinishedCutLines finished = CutLines();
+    WriteCutLines(target, finished.lines);
+    Report(target, NotesOn(finished));
 }
 
-int TRunner::FragileSpotsIn(const TCutLines &lines) const
+TCutLineNotes TRunner::NotesOn(const TCutLines &lines, TCutStyle style, const QString &spotPrefix) const
 {
-    return m_options.stencil.fragileSpots ? FindFragileSpots(lines, m_options.stencil.leastWidth).count : 0;
+    TCutLineNotes notes;
+    notes.fragileSpotsAsked = m_options.stencil.fragileSpots;
+    if (!notes.fragileSpotsAsked)
+        return notes;
+    const TFragileSpots spots = FindFragileSpots(lines, m_options.stencil.leastWidth, style);
+    notes.fragileSpots = spots.count;
+    if (!m_options.reportSpots)
+        return notes;
+    // Read off left to right, as the blank is.
+    std::vector<QPointF> places = spots.positions;
+    std::sort(places.begin(), places.end(),
+              [](QPointF a, QPointF b) { return std::pair(a.x(), a.y()) < std::pair(b.x(), b.y()); });
+    for (const QPointF &spot : places)
+        notes.spotPlaces.append(spotPrefix + SpotPlaceText(spot));
+    return notes;
 }
 
-void TRunner::ReportFragileSpots(const QString &file, int count)
+TCutLineNotes TRunner::NotesOn(const TFinishedCutLines &finished, const QString &spotPrefix) const
 {
-    if (count > 0)
-        m_report(file + QStringLiteral(": ") + FragileSpotsText(count));
+    TCutLineNotes notes = NotesOn(finished.lines, CutStyleOf(m_options.stencil), spotPrefix);
+    notes.loosePieces = finished.loose.count;
+    notes.islandsNotBridged = finished.islandsNotBridged;
+    return notes;
+}
+
+// Told after the file, without changing the exit status: the fragile spots
+// whenever asked for, what falls off when the file is cut when anything does.
+void TRunner::Report(const QString &file, const TCutLineNotes &notes)
+{
+    const QString about = file + QStringLiteral(": ");
+    if (notes.fragileSpotsAsked)
+        m_report(about + FragileSpotsText(notes.fragileSpots));
+    for (const QString &place : notes.spotPlaces)
+        m_report(about + place);
+    if (notes.loosePieces > 0)
+        m_report(about + LoosePiecesText(notes.loosePieces));
+    if (notes.islandsNotBridged > 0)
+        m_report(about + IslandsNotBridgedText(notes.islandsNotBridged, m_options.stencil.bridgeWidth));
 }
 
 // bmp or pdf.
@@ -296,7 +356,7 @@ void TRunner::WriteCutLines(const QString &target, const TCutLines &lines)
     });
 }
 
-TCutLines TRunner::PlainCutLines()
+TCutLines TRunner::WeldedCutLines()
 {
     TBaseShape &view = m_maker.View();
     TCutLineOptions options;
@@ -306,7 +366,7 @@ TCutLines TRunner::PlainCutLines()
 }
 
 // The cut lines every cut-line file takes, as the window's exports do.
-TCutLines TRunner::CutLines() { return StencilCutLines(PlainCutLines(), m_options.stencil); }
+TFinishedCutLines TRunner::CutLines() { return FinishCutLines(WeldedCutLines(), m_options.stencil); }
 
 void TRunner::ExportList(const QStringList &names)
 {
@@ -331,7 +391,8 @@ void TRunner::ExportListToOneFile(const QStringList &names)
     const QString target = TargetFileName(m_options.output, FormatExtension(m_options.format));
     if (!MayWrite(target))
         return;
-    int fragileSpots = 0;
+    TCutLineNotes notes;
+    notes.fragileSpotsAsked = m_options.stencil.fragileSpots;
     try {
         WriteFileSafely(target, [&](QIODevice *device) {
             TTiledPdf pdf(device, m_options.paper);
@@ -347,16 +408,16 @@ void TRunner::ExportListToOneFile(const QStringList &names)
                         Fail(which, problem);
                         continue;
                     }
-                    const TCutLines lines = CutLines();
-                    pdf.AddPattern(lines.blankSize, PaintCutLines(lines), false);
-                    fragileSpots += FragileSpotsIn(lines);
+                    const TFinishedCutLines finished = CutLines();
+                    pdf.AddPattern(finished.lines.blankSize, PaintCutLines(finished.lines), false);
+                    notes.Add(NotesOn(finished, which + QStringLiteral(": ")));
                 } catch (const std::bad_alloc &) {
                     Fail(which, QStringLiteral("not enough memory for a pattern this large"));
                 }
             }
             pdf.Finish();
         });
-        ReportFragileSpots(target, fragileSpots);
+        Report(target, notes);
     } catch (const EFretcardError &error) {
         Fail(target, error.message());
     } catch (const std::bad_alloc &) {

@@ -8,16 +8,18 @@ namespace {
 constexpr int kLineWidth = 1;
 } // namespace
 
-TLineOverlay::TLineOverlay(const QColor &color, QWidget *parent) : QWidget(parent), m_color(color)
+TLineOverlay::TLineOverlay(const QColor &color, const QColor &markColor, QWidget *parent)
+    : QWidget(parent), m_color(color), m_markColor(markColor)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setAutoFillBackground(false);
 }
 
-void TLineOverlay::setLines(std::vector<QPolygonF> lines)
+void TLineOverlay::setLines(std::vector<QPolygonF> lines, std::vector<size_t> marked)
 {
     m_lines = std::move(lines);
+    m_marked = std::move(marked);
     update();
 }
 
@@ -26,8 +28,13 @@ void TLineOverlay::paintEvent(QPaintEvent *)
     QPainter painter(this);
     // Crisp like the pattern itself.
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(m_color, kLineWidth));
     painter.setBrush(Qt::NoBrush);
-    for (const QPolygonF &line : m_lines)
-        painter.drawPolygon(line);
+    std::vector<bool> marked(m_lines.size(), false);
+    for (size_t line : m_marked)
+        if (line < marked.size())
+            marked[line] = true;
+    for (size_t line = 0; line < m_lines.size(); ++line) {
+        painter.setPen(QPen(marked[line] ? m_markColor : m_color, kLineWidth));
+        painter.drawPolygon(m_lines[line]);
+    }
 }

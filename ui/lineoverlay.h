@@ -1,7 +1,7 @@
 #pragma once
 // A see-through layer of thin closed lines laid over other widgets: the
 // lines are drawn on the screen only, and the mouse reaches whatever lies
-// beneath.
+// beneath. Some lines can be marked out in a second colour.
 
 #include <QColor>
 #include <QPolygonF>
@@ -10,16 +10,20 @@
 
 class TLineOverlay : public QWidget {
 public:
-    TLineOverlay(const QColor &color, QWidget *parent);
+    TLineOverlay(const QColor &color, const QColor &markColor, QWidget *parent);
 
     // Closed polylines in the overlay's own pixels.
     const std::vector<QPolygonF> &Lines() const { return m_lines; }
-    void setLines(std::vector<QPolygonF> lines);
+    // Which of the lines are drawn in the mark colour.
+    const std::vector<size_t> &Marked() const { return m_marked; }
+    void setLines(std::vector<QPolygonF> lines, std::vector<size_t> marked = {});
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QColor m_color;
+    QColor m_markColor;
     std::vector<QPolygonF> m_lines;
+    std::vector<size_t> m_marked;
 };

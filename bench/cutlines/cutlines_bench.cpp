@@ -66,8 +66,8 @@ void BM_BridgesAndFragileSpots(benchmark::State &state)
     int spots = 0;
     size_t contours = 0;
     for (auto _ : state) {
-        const TCutLines bridged = WithStencilBridges(lines, DefaultBridgeWidthPixels);
-        const TFragileSpots fragile = FindFragileSpots(bridged, DefaultLeastWidthPixels);
+        const TCutLines bridged = WithStencilBridges(lines, DefaultBridgeWidthPixels, DefaultKerfPixels, DefaultLeastWidthPixels).lines;
+        const TFragileSpots fragile = FindFragileSpots(bridged, DefaultLeastWidthPixels, TCutStyle::Stencil);
         spots = fragile.count;
         contours = bridged.letters.size();
         benchmark::DoNotOptimize(fragile.contours.data());

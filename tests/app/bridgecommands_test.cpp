@@ -95,7 +95,7 @@ TEST_F(BridgeCommandsTest, BridgesOpenEveryIslandOfTheShownCutLinesLive)
     EXPECT_EQ(NestedLines(RedLines()), 4) << "B: 2, O: 1, A: 1";
     form.StencilBridges1->trigger();
     EXPECT_EQ(NestedLines(RedLines()), 0);
-    EXPECT_EQ(form.StencilCutLines(PatternCutLines(*form.PatternView(), false)).letters.size(), RedLines().size())
+    EXPECT_EQ(form.FinishedCutLines(PatternCutLines(*form.PatternView(), false)).lines.letters.size(), RedLines().size())
         << "the exports get what the overlay shows";
     form.StencilBridges1->trigger();
     EXPECT_EQ(NestedLines(RedLines()), 4);
@@ -116,26 +116,32 @@ TEST_F(BridgeCommandsTest, TheCutLineExportsCarryTheBridges)
 
 TEST_F(BridgeCommandsTest, FragileSpotsShowInOrangeWithTheirCountUntilSwitchedOff)
 {
+    // A stencil of letters pulled together: slivers of board between them.
     form.CheckBox2->setChecked(false);
-    form.ScrollBar7->setPosition(-20);
+    form.Edit1->setText(QStringLiteral("Soso"));
+    form.ScrollBar7->setPosition(-12);
     form.ScrollBar4->setPosition(20);
-    form.CheckBox3->setChecked(true);
+    form.StencilBridges1->trigger();
     const QString ownTip = form.PatternView()->toolTip();
 
     form.ShowFragileSpots1->trigger();
     EXPECT_TRUE(form.ShowCutLines1->isChecked()) << "the spots come with the cut lines";
-    EXPECT_GT(OrangePixels(GrabView()), 20);
-    EXPECT_TRUE(form.PatternView()->toolTip().startsWith(ownTip + "\n"));
-    EXPECT_TRUE(form.PatternView()->toolTip().endsWith(" fragile spots"));
+    EXPECT_GT(OrangePixels(GrabView()), 5);
+    const QStringList tip = form.PatternView()->toolTip().split('\n');
+    ASSERT_EQ(tip.size(), 3);
+    EXPECT_EQ(tip[0], ownTip);
+    EXPECT_EQ(tip[1], "0 loose pieces") << "both middles of the o's are bridged";
+    EXPECT_TRUE(tip[2].endsWith(" fragile spots"));
 
     form.ScrollBar7->setPosition(0);
-    form.CheckBox3->setChecked(false);
     EXPECT_EQ(OrangePixels(GrabView()), 0);
-    EXPECT_EQ(form.PatternView()->toolTip(), ownTip + "\nNo fragile spots");
+    EXPECT_EQ(form.PatternView()->toolTip(), ownTip + "\n0 loose pieces\n0 fragile spots");
 
-    form.ScrollBar7->setPosition(-20);
+    form.ScrollBar7->setPosition(-12);
     form.ShowFragileSpots1->trigger();
     EXPECT_EQ(OrangePixels(GrabView()), 0);
+    EXPECT_EQ(form.PatternView()->toolTip(), ownTip + "\n0 loose pieces");
+    form.ShowCutLines1->trigger();
     EXPECT_EQ(form.PatternView()->toolTip(), ownTip);
 }
 
@@ -156,12 +162,33 @@ TEST_F(BridgeCommandsTest, WidthsAreAskedInInchesAndABadOneChangesNothing)
     ASSERT_EQ(host.Messages.size(), 4u);
     EXPECT_EQ(host.Messages[0].Text, QStringLiteral("The least width of wood must be more than zero."));
     EXPECT_EQ(host.Messages[1].Text, QStringLiteral("The least width of wood must be more than zero."));
-    EXPECT_EQ(host.Messages[2].Text, QStringLiteral("The least width of wood must not be wider than the blank."));
+    EXPECT_EQ(host.Messages[2].Text,
+              QStringLiteral("The least width of wood must not be wider than the blank's shorter side."));
     EXPECT_EQ(host.Messages[3].Text,
               QStringLiteral("\"wide\" is not a width in inches, such as 0.0625 or 1/16."));
 
     host.QueueInputAnswer(QString());
     form.BridgeWidth1->trigger();
     EXPECT_DOUBLE_EQ(form.StencilSettings().bridgeWidth, 12) << "cancelled";
+
+    // The blade's kerf: asked the same way, none wider than a bridge, and
+    // no bridge narrower than it.
+    host.QueueInputAnswer(QStringLiteral("1/50"));
+    form.BladeKerf1->trigger();
+    EXPECT_EQ(host.Inputs.back().Caption, QStringLiteral("Blade Kerf"));
+    EXPECT_EQ(host.Inputs.back().Value, QStringLiteral("0.01")) << "opens on a hundredth of an inch";
+    EXPECT_DOUBLE_EQ(form.StencilSettings().kerf, 96.0 / 50);
+    host.QueueInputAnswer(QStringLiteral("0.2"));
+    host.QueueMessageAnswer(mrOk);
+    form.BladeKerf1->trigger();
+    host.QueueInputAnswer(QStringLiteral("1/64"));
+    host.QueueMessageAnswer(mrOk);
+    form.BridgeWidth1->trigger();
+    EXPECT_DOUBLE_EQ(form.StencilSettings().kerf, 96.0 / 50);
+    EXPECT_DOUBLE_EQ(form.StencilSettings().bridgeWidth, 12);
+    ASSERT_EQ(host.Messages.size(), 6u);
+    EXPECT_EQ(host.Messages[4].Text, QStringLiteral("The blade kerf must not be wider than the bridge width, 0.125 in."));
+    EXPECT_EQ(host.Messages[5].Text,
+              QStringLiteral("The bridge width must not be narrower than the blade kerf, 0.02 in."));
 }
 } // namespace

@@ -2,6 +2,7 @@
 // checked against the ink of the exported bitmap.
 #include "app/fretcard1.h"
 
+#include "render/shapecontrol.h"
 #include "support/scripteddialoghost.h"
 #include "ui/scrollbar.h"
 
@@ -14,6 +15,7 @@
 
 namespace {
 constexpr QRgb kRed = 0xFFFF0000;
+constexpr QRgb kBlue = 0xFF0000FF;
 constexpr QRgb kBlack = 0xFF000000;
 // Where the pattern view's top-left lies on the window's surface.
 constexpr QPoint kViewOnSurface(4 + 35, 8 + 45);
@@ -113,5 +115,27 @@ TEST_F(CutLinesOverlayTest, TheCutLinesFollowThePatternOnScreenOnlyAndGoWhenSwit
 
     form.ShowCutLines1->trigger();
     EXPECT_TRUE(PixelsOf(GrabView(), kRed).empty());
+}
+} // namespace
+
+namespace {
+TEST_F(CutLinesOverlayTest, LoosePiecesAreOutlinedInBlueAndCountedInThePreviewsTip)
+{
+    // Without the bar, every letter but the largest falls off on its own.
+    form.CheckBox2->setChecked(false);
+    form.CheckBox4->setChecked(false);
+    const QString ownTip = form.PatternView()->toolTip();
+    form.ShowCutLines1->trigger();
+    const QImage apart = GrabView();
+    EXPECT_GT(PixelsOf(apart, kBlue).size(), 500u);
+    EXPECT_GT(PixelsOf(apart, kRed).size(), 100u) << "the largest piece stays red";
+    EXPECT_EQ(form.PatternView()->toolTip(), ownTip + "\n8 loose pieces") << "Scroll Saw: nine letters";
+
+    // Pulled together onto the bar, they are one piece.
+    form.ScrollBar7->setPosition(-20);
+    form.ScrollBar4->setPosition(20);
+    form.CheckBox3->setChecked(true);
+    EXPECT_TRUE(PixelsOf(GrabView(), kBlue).empty());
+    EXPECT_EQ(form.PatternView()->toolTip(), ownTip + "\n0 loose pieces");
 }
 } // namespace

@@ -1,5 +1,6 @@
 #include "cutlines/bridges.h"
 #include "cutlines/cutwidths.h"
+#include "cutlines/kerf.h"
 #include "cutlines/dxfwriter.h"
 #include "cutlines/fragile.h"
 #include "cutlines_test_support.h"
@@ -68,52 +69,6 @@ bool Ink(const QImage &image, int x, int y)
     return image.rect().contains(x, y) && qGray(image.pixel(x, y)) < 128;
 }
 
-struct TBridgeRows {
-    int bridges = 0;
-    int narrowestAcrossStroke = 1 << 30;
-};
-
-// The wood the bridges leave: letter pixels before, not after. Where a
-// bridge crosses the stroke it has letter on both sides; its run there is
-// its width.
-TBridgeRows BridgesBetween(const QImage &before, const QImage &after)
-{
-    QImage seen(before.size(), QImage::Format_Mono);
-    seen.fill(0);
-    TBridgeRows rows;
-    auto bridge = [&](int x, int y) { return Ink(before, x, y) && !Ink(after, x, y); };
-    for (int y = 0; y < before.height(); ++y)
-        for (int x = 0; x < before.width(); ++x) {
-            if (!bridge(x, y) || seen.pixelIndex(x, y))
-                continue;
-            ++rows.bridges;
-            std::vector<QPoint> todo{{x, y}};
-            seen.setPixel(x, y, 1);
-            while (!todo.empty()) {
-                const QPoint p = todo.back();
-                todo.pop_back();
-                for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
-                    const QPoint q = p + d;
-                    if (before.rect().contains(q) && bridge(q.x(), q.y()) && !seen.pixelIndex(q)) {
-                        seen.setPixel(q, 1);
-                        todo.push_back(q);
-                    }
-                }
-            }
-        }
-    for (int y = 0; y < before.height(); ++y)
-        for (int x = 0; x < before.width(); ++x) {
-            if (!bridge(x, y) || bridge(x - 1, y))
-                continue;
-            int end = x;
-            while (bridge(end + 1, y))
-                ++end;
-            if (Ink(after, x - 1, y) && Ink(after, end + 1, y))
-                rows.narrowestAcrossStroke = std::min(rows.narrowestAcrossStroke, end - x + 1);
-        }
-    return rows;
-}
-
 // Counts, in a DXF read back by ezdxf, the CUT polylines lying inside
 // another one; -1 when the file cannot be read.
 const char *NestedInDxf = R"(
@@ -149,26 +104,47 @@ TCutLines Square(QRectF outer, QRectF hole, QSize blank)
 
 } // namespace
 
-TEST(StencilBridges, TieEveryIslandOfBoaToTheWoodWithFullWidthStrips)
+TEST(StencilBridges, TieEveryIslandOfBoaToTheWoodWithStripsAsWideAsTheWidthAllAlong)
 {
     TShapeControl view;
     const TCutLines lines = LettersOf(view, QStringLiteral("BOA"));
     EXPECT_EQ(IslandsPerPiece(lines.letters), (std::vector<int>{2, 1, 1}));
 
-    const TCutLines bridged = WithStencilBridges(lines, BridgeWidth);
-    EXPECT_EQ(HoleCount(bridged.letters), 0);
-    EXPECT_EQ(NestedContours(bridged.letters), 0);
-    const QList<QByteArray> dxf = DxfNesting(bridged).split(' ');
+    const TBridgedCutLines bridged = WithStencilBridges(lines, BridgeWidth, 0, DefaultLeastWidthPixels);
+    EXPECT_EQ(bridged.islandsNotBridged, 0);
+    EXPECT_EQ(HoleCount(bridged.lines.letters), 0);
+    EXPECT_EQ(NestedContours(bridged.lines.letters), 0);
+    // Each island is held on two sides.
+    EXPECT_EQ(bridged.bridges.size(), 8u);
+    const QList<QByteArray> dxf = DxfNesting(bridged.lines).split(' ');
     ASSERT_EQ(dxf.size(), 2);
-    EXPECT_EQ(dxf[0].toInt(), OuterCount(bridged.letters));
+    EXPECT_EQ(dxf[0].toInt(), OuterCount(bridged.lines.letters));
     EXPECT_EQ(dxf[1].toInt(), 0) << "no CUT polyline inside another";
-    const TBridgeRows rows = BridgesBetween(Fill(lines.letters, lines.blankSize),
-                                            Fill(bridged.letters, bridged.blankSize));
-    // B: above its upper island, below its lower; O above and below; A above and below.
-    EXPECT_GE(rows.bridges, 6);
-    // Aliased filling may lose one pixel of the strip's six.
-    EXPECT_GE(rows.narrowestAcrossStroke, BridgeWidth - 1);
-    EXPECT_LE(rows.narrowestAcrossStroke, BridgeWidth + 1);
+
+    if (!cutcheck::Available())
+        GTEST_SKIP() << "/usr/bin/python3 with ezdxf and shapely is missing";
+    const QJsonObject held = CheckBridges(lines, bridged.lines, BridgeWidth);
+    EXPECT_EQ(held["bridges"].toInt(), 8);
+    EXPECT_EQ(held["wood_parts"].toInt(), 1) << "every bridge survives an opening by its width less a pixel";
+}
+
+TEST(StencilBridges, OnAScriptNameStandingOnTheBarHoldWithoutCuttingIntoTheBar)
+{
+    if (!cutcheck::Available())
+        GTEST_SKIP() << "/usr/bin/python3 with ezdxf and shapely is missing";
+    TShapeControl view;
+    SetUpScrollSaw(view, -10, 20);
+    view.Caption()->setCaption(QStringLiteral("Madeline"));
+    view.Caption()->Font()->setName(QStringLiteral("Dancing Script"));
+    const TCutLines welded = BuildCutLines(view, {BaseBarOf(view)});
+    const TCutLines plain = CleanedForKerf(welded, DefaultKerfPixels, TCutStyle::Stencil);
+    const TBridgedCutLines bridged = WithStencilBridges(plain, BridgeWidth, DefaultKerfPixels, DefaultLeastWidthPixels);
+    EXPECT_GT(bridged.bridges.size(), 5u);
+
+    const QJsonObject held = CheckBridges(plain, bridged.lines, BridgeWidth, *welded.baseBar);
+    EXPECT_LT(held["in_bar"].toDouble(), 0.5) << "square pixels of the bar taken";
+    EXPECT_EQ(held["apart_from_board"].toInt(), 0) << "every island an opening leaves is held";
+    EXPECT_EQ(held["wood_parts"].toInt(), 1);
 }
 
 TEST(StencilBridges, ReachBothIslandsOfEightAndBAndLeaveOpenLettersAlone)
@@ -177,47 +153,87 @@ TEST(StencilBridges, ReachBothIslandsOfEightAndBAndLeaveOpenLettersAlone)
         TShapeControl view;
         const TCutLines lines = LettersOf(view, QString::fromLatin1(text));
         EXPECT_EQ(HoleCount(lines.letters), 2) << text;
-        EXPECT_EQ(HoleCount(WithStencilBridges(lines, BridgeWidth).letters), 0) << text;
+        EXPECT_EQ(HoleCount(WithStencilBridges(lines, BridgeWidth, 0, DefaultLeastWidthPixels).lines.letters), 0) << text;
     }
     for (const char *text : {"i", "l"}) {
         TShapeControl view;
         const TCutLines lines = LettersOf(view, QString::fromLatin1(text));
-        const TCutLines bridged = WithStencilBridges(lines, BridgeWidth);
+        const TCutLines bridged = WithStencilBridges(lines, BridgeWidth, 0, DefaultLeastWidthPixels).lines;
         EXPECT_EQ(Fill(bridged.letters, bridged.blankSize), Fill(lines.letters, lines.blankSize)) << text;
     }
 }
 
-TEST(StencilBridges, StayOnTheBlankAndReachIslandsNarrowerThanThemselves)
+TEST(StencilBridges, StayOnTheBlankAndLeaveAnIslandThinnerThanThemWholeAndCounted)
 {
     // A letter along the blank's top edge can only be bridged downwards.
     const TCutLines atTop = Square({20, 0, 60, 40}, {40, 10, 20, 20}, {100, 100});
-    const QImage top = Fill(WithStencilBridges(atTop, BridgeWidth).letters, atTop.blankSize);
-    EXPECT_EQ(HoleCount(WithStencilBridges(atTop, BridgeWidth).letters), 0);
+    const TBridgedCutLines down = WithStencilBridges(atTop, BridgeWidth, 0, DefaultLeastWidthPixels);
+    const QImage top = Fill(down.lines.letters, atTop.blankSize);
+    EXPECT_EQ(HoleCount(down.lines.letters), 0);
     EXPECT_TRUE(Ink(top, 50, 5)) << "no strip runs off the blank";
     EXPECT_FALSE(Ink(top, 50, 35)) << "the strip below the island";
 
     const TCutLines pinhole = Square({20, 20, 60, 60}, {48, 48, 3, 3}, {100, 100});
-    const TCutLines bridged = WithStencilBridges(pinhole, BridgeWidth);
-    EXPECT_EQ(HoleCount(bridged.letters), 0);
-    EXPECT_EQ(NestedContours(bridged.letters), 0);
+    const TBridgedCutLines kept = WithStencilBridges(pinhole, BridgeWidth, 0, DefaultLeastWidthPixels);
+    EXPECT_EQ(kept.islandsNotBridged, 1);
+    EXPECT_EQ(Fill(kept.lines.letters, pinhole.blankSize), Fill(pinhole.letters, pinhole.blankSize));
+    EXPECT_EQ(IslandsNotBridgedText(1, 48), QStringLiteral("1 island could not be bridged at 0.5 in"));
+    EXPECT_EQ(IslandsNotBridgedText(2, BridgeWidth), QStringLiteral("2 islands could not be bridged at 0.0625 in"));
 }
 
-TEST(FragileSpots, SliversWhereLettersArePulledTogetherNoneAtKernZero)
+TEST(FragileSpots, SliversOfBoardBetweenPulledTogetherLettersNoneBetweenSpacedOnes)
 {
     TShapeControl view;
     SetUpScrollSaw(view, -20, 20);
-    const QRect bar = BaseBarOf(view);
-    const TFragileSpots pulled = FindFragileSpots(BuildCutLines(view, {bar}), DefaultLeastWidthPixels);
-    int amongLetters = 0;
-    for (const TCutContour &c : pulled.contours)
-        amongLetters += !c.hole && c.points.boundingRect().bottom() < bar.top() ? 1 : 0;
-    EXPECT_GT(amongLetters, 0);
-    EXPECT_GE(pulled.count, amongLetters);
+    view.Caption()->setCaption(QStringLiteral("Soso"));
+    const TCutLines pulled = BuildCutLines(view, {});
+    const TFragileSpots stencil = FindFragileSpots(pulled, DefaultLeastWidthPixels, TCutStyle::Stencil);
+    EXPECT_GT(stencil.count, 0);
+    ASSERT_EQ(stencil.positions.size(), size_t(stencil.count));
+    for (const QPointF &spot : stencil.positions)
+        EXPECT_TRUE(QRectF(QPointF(0, 0), QSizeF(pulled.blankSize)).contains(spot));
+    // Cut out, the letters overlap broadly: the slivers are waste, no wood.
+    EXPECT_EQ(FindFragileSpots(pulled, DefaultLeastWidthPixels, TCutStyle::CutOut).count, 0);
 
     SetUpScrollSaw(view, 0, 20);
-    const TFragileSpots spaced = FindFragileSpots(BuildCutLines(view, {}), DefaultLeastWidthPixels);
+    view.Caption()->setCaption(QStringLiteral("Soso"));
+    const TFragileSpots spaced = FindFragileSpots(BuildCutLines(view, {}), DefaultLeastWidthPixels, TCutStyle::Stencil);
     EXPECT_EQ(spaced.count, 0);
     EXPECT_TRUE(spaced.contours.empty());
+}
+
+TEST(FragileSpots, AWiderLeastWidthNeverFlagsLess)
+{
+    struct TName {
+        const char *text, *face;
+        int kern;
+    };
+    // A script name, and a sans one whose spots a width-bound filter once dropped.
+    for (const TName &name : {TName{"Madeline", "Dancing Script", -10}, TName{"Theodore", "DejaVu Sans", -30}}) {
+        TShapeControl view;
+        SetUpScrollSaw(view, name.kern, 20);
+        view.Caption()->setCaption(QString::fromLatin1(name.text));
+        view.Caption()->Font()->setName(QString::fromLatin1(name.face));
+        const TCutLines lines =
+            CleanedForKerf(BuildCutLines(view, {BaseBarOf(view)}), DefaultKerfPixels, TCutStyle::CutOut);
+        // Shoelace areas, to a hundredth of a square pixel.
+        constexpr double Rounding = 0.01;
+        double flagged = 0;
+        for (int width = 1; width <= 10; ++width) {
+            double area = 0;
+            for (const TCutContour &c : FindFragileSpots(lines, width, TCutStyle::CutOut).contours) {
+                double twice = 0;
+                for (qsizetype i = 0; i < c.points.size(); ++i) {
+                    const QPointF p = c.points[i], q = c.points[(i + 1) % c.points.size()];
+                    twice += p.x() * q.y() - q.x() * p.y();
+                }
+                area += (c.hole ? -1 : 1) * std::abs(twice) / 2;
+            }
+            EXPECT_GE(area, flagged - Rounding) << name.text << " at " << width << " px";
+            flagged = area;
+        }
+        EXPECT_GT(flagged, 50) << name.text << ": strokes narrower than 10 px";
+    }
 }
 
 TEST(FragileSpots, ABridgeExactlyTheLeastWidthHoldsANarrowerOneDoesNot)
@@ -228,7 +244,7 @@ TEST(FragileSpots, ABridgeExactlyTheLeastWidthHoldsANarrowerOneDoesNot)
     auto withNeck = [&](double neck) {
         lines.letters = {{QPolygonF(QRectF(40, 0, 20, 30 - neck / 2)), false},
                          {QPolygonF(QRectF(40, 30 + neck / 2, 20, 30 - neck / 2)), false}};
-        return FindFragileSpots(lines, DefaultLeastWidthPixels);
+        return FindFragileSpots(lines, DefaultLeastWidthPixels, TCutStyle::Stencil);
     };
     EXPECT_EQ(withNeck(6).count, 0);
     const TFragileSpots narrow = withNeck(4);
@@ -238,12 +254,20 @@ TEST(FragileSpots, ABridgeExactlyTheLeastWidthHoldsANarrowerOneDoesNot)
     EXPECT_NEAR(spot.height(), 4, 0.5);
 }
 
-TEST(CutWidths, RefuseZeroNegativeAndWiderThanTheBlank)
+TEST(CutWidths, RefuseWidthsNoBladeOrBlankCanTake)
 {
     const QSize blank(960, 144);
-    EXPECT_EQ(BridgeWidthProblem(6, blank), QString());
+    const double kerf = DefaultKerfPixels;
+    EXPECT_EQ(BridgeWidthProblem(6, blank, kerf), QString());
     EXPECT_EQ(LeastWidthProblem(144, blank), QString());
-    EXPECT_EQ(BridgeWidthProblem(0, blank), QStringLiteral("The bridge width must be more than zero"));
+    EXPECT_EQ(KerfProblem(0, blank, 6), QString()) << "no kerf: the exact outline";
+    EXPECT_EQ(BridgeWidthProblem(0, blank, kerf), QStringLiteral("The bridge width must be more than zero"));
     EXPECT_EQ(LeastWidthProblem(-1, blank), QStringLiteral("The least width of wood must be more than zero"));
-    EXPECT_EQ(BridgeWidthProblem(145, blank), QStringLiteral("The bridge width must not be wider than the blank"));
+    EXPECT_EQ(BridgeWidthProblem(145, blank, kerf),
+              QStringLiteral("The bridge width must not be wider than the blank's shorter side"));
+    EXPECT_EQ(BridgeWidthProblem(0.5, blank, kerf),
+              QStringLiteral("The bridge width must not be narrower than the blade kerf, 0.01 in"));
+    EXPECT_EQ(KerfProblem(-0.1, blank, 6), QStringLiteral("The blade kerf must not be less than zero"));
+    EXPECT_EQ(KerfProblem(9.6, blank, 6),
+              QStringLiteral("The blade kerf must not be wider than the bridge width, 0.0625 in"));
 }

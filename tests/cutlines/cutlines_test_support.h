@@ -2,10 +2,14 @@
 // The pattern view the cut-line tests start from, and the contours as a picture.
 
 #include "cutlines/cutlines.h"
+#include "cutlines/dxfwriter.h"
 #include "render/basebargeometry.h"
 #include "render/render_test_support.h"
+#include "support/cutlinescheck.h"
 
+#include <QFile>
 #include <QPainterPath>
+#include <QTemporaryDir>
 
 namespace cuttest {
 
@@ -55,6 +59,33 @@ inline int OuterCount(const std::vector<TCutContour> &contours)
     for (const TCutContour &c : contours)
         count += c.hole ? 0 : 1;
     return count;
+}
+
+// The cut lines as a DXF file in `dir`; empty when it could not be written.
+inline QString WriteDxf(const QTemporaryDir &dir, const QString &name, const TCutLines &lines)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !WriteCutLinesDxf(lines, &file))
+        return {};
+    return path;
+}
+
+// The bridged cut lines against the plain ones, read back by the checker:
+// bridges, in_bar, wood_parts, apart_from_board.
+inline QJsonObject CheckBridges(const TCutLines &plain, const TCutLines &bridged, double width,
+                                std::optional<QRectF> bar = std::nullopt)
+{
+    QTemporaryDir dir;
+    const double height = plain.blankSize.height();
+    QStringList arguments{QStringLiteral("bridges"), WriteDxf(dir, QStringLiteral("plain.dxf"), plain),
+                          WriteDxf(dir, QStringLiteral("bridged.dxf"), bridged), cutcheck::Inches(width),
+                          cutcheck::Inches(plain.blankSize.width()), cutcheck::Inches(height)};
+    // DXF counts y up from the blank's bottom edge.
+    if (bar)
+        arguments << cutcheck::Inches(bar->left()) << cutcheck::Inches(height - bar->bottom())
+                  << cutcheck::Inches(bar->right()) << cutcheck::Inches(height - bar->top());
+    return cutcheck::Run(arguments);
 }
 
 } // namespace cuttest

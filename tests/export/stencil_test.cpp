@@ -1,12 +1,14 @@
-// --bridges, --bridge-width and --least-width: the bridged cut lines read
-// back by ezdxf, the widths refused as the window refuses them, and the
-// fragile spots told on standard error.
+// --kerf, --bridges, --bridge-width, --least-width and --report: the cut
+// lines read back by ezdxf and shapely, the widths refused as the window
+// refuses them, and what the cut lines hold told on standard error.
 #include "export/exportoptions.h"
 #include "export_test_support.h"
+#include "support/cutlinescheck.h"
 #include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -30,9 +32,10 @@ QString IslandsInDxf(const QString &dxf)
 }
 
 const QStringList kBoa{"--text", "BOA", "--size", "120", "--blank", "960x240", "--overwrite"};
-// Letters pulled together until two of them meet at a sliver; the bar under them.
-const QStringList kScrollSawPulled{"--kern", "-20", "--vpos", "20", "--base"};
-const QStringList kScrollSawSpaced{"--kern", "0", "--vpos", "20"};
+// A stencil of letters pulled together until the board between them is a
+// sliver, and the same letters spaced.
+const QStringList kSosoPulled{"--text", "Soso", "--kern", "-12", "--vpos", "20", "--bridges"};
+const QStringList kSosoSpaced{"--text", "Soso", "--kern", "0", "--vpos", "20", "--bridges"};
 } // namespace
 
 TEST(StencilExport, BridgesLeaveNoIslandInTheDxfAndLeaveThePictureAsItIs)
@@ -64,22 +67,31 @@ TEST(StencilExport, WidthsThatNoBridgeOrBlankCanTakeAreRefusedWithExitStatus2)
               "--least-width 0in: The least width of wood must be more than zero.");
     EXPECT_EQ(Refusal({"--least-width", "1.6", "--output", "a.dxf"}),
               "--least-width needs a length such as 0.0625in or 1.6mm, or whole pixels such as 6, not \"1.6\".");
+    // A bridge narrower than the blade would be sawn away entirely.
+    EXPECT_EQ(Refusal({"--bridges", "--bridge-width", "0.000000001in", "--output", "a.dxf"}),
+              "--bridge-width 0.000000001in: The bridge width must not be narrower than the blade kerf, 0.01 in.");
+    EXPECT_EQ(Refusal({"--bridges", "--kerf", "0.1in", "--output", "a.dxf"}),
+              "--kerf 0.1in: The blade kerf must not be wider than the bridge width, 0.0625 in.");
+    EXPECT_EQ(Refusal({"--kerf=-1mm", "--output", "a.dxf"}), "--kerf -1mm: The blade kerf must not be less than zero.");
+    EXPECT_EQ(Refusal({"--report", "--output", "a.dxf"}), "--report goes with --least-width.");
     const TParsedArguments taken =
         ParseExportArguments({"fretcard-export", "--bridges", "--bridge-width", "2mm", "--least-width", "9", "--output", "a.dxf"});
     ASSERT_EQ(taken.action, TParsedArguments::TAction::Export) << taken.message.toStdString();
     EXPECT_NEAR(taken.options.stencil.bridgeWidth, 2 / 25.4 * 96, 1e-9);
     EXPECT_EQ(taken.options.stencil.leastWidth, 9);
+    EXPECT_NEAR(taken.options.stencil.kerf, 0.96, 1e-9) << "a hundredth of an inch unless given";
+    EXPECT_EQ(ParseExportArguments({"fretcard-export", "--kerf", "0", "--output", "a.dxf"}).options.stencil.kerf, 0);
 
     // The blank is 144 px tall: a width of 145 px cannot lie on it, and nothing is written.
     QTemporaryDir dir;
     const TRunResult wide =
         RunExporter({"--bridges", "--bridge-width", "145", "--blank", "960x144", "--output", dir.filePath("a.dxf")});
     EXPECT_EQ(wide.exitCode, 2);
-    EXPECT_TRUE(wide.errors.contains("--bridge-width 1.51 in: The bridge width must not be wider than the blank."))
+    EXPECT_TRUE(wide.errors.contains("--bridge-width 1.51 in: The bridge width must not be wider than the blank's shorter side."))
         << wide.errors.toStdString();
     const TRunResult least = RunExporter({"--least-width", "2in", "--fit", "--output", dir.filePath("a.svg")});
     EXPECT_EQ(least.exitCode, 2);
-    EXPECT_TRUE(least.errors.contains("The least width of wood must not be wider than the blank."))
+    EXPECT_TRUE(least.errors.contains("The least width of wood must not be wider than the blank's shorter side."))
         << least.errors.toStdString();
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 
@@ -90,27 +102,75 @@ TEST(StencilExport, WidthsThatNoBridgeOrBlankCanTakeAreRefusedWithExitStatus2)
                                          "0.9in", "--format", "dxf", "--output", dir.path()});
     EXPECT_EQ(list.exitCode, 1);
     EXPECT_TRUE(list.errors.contains("I.dxf: --bridge-width 0.90 in: The bridge width must not be wider than the "
-                                     "blank.\n"))
+                                     "blank's shorter side.\n"))
         << list.errors.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath("I.dxf")));
     EXPECT_TRUE(QFile::exists(dir.filePath("Oak.dxf")));
 }
 
-TEST(StencilExport, FragileSpotsAreToldAfterTheFileWhereLettersMeetAndNotWhereTheyAreApart)
+TEST(StencilExport, FragileSpotsAreCountedAfterEveryFileAndPlacedOnRequest)
 {
     QTemporaryDir dir;
     const QString pulled = dir.filePath("pulled.svg"), spaced = dir.filePath("spaced.svg");
-    const TRunResult withSpots =
-        RunExporter(kScrollSawPulled + QStringList{"--least-width", "0.0625in", "--output", pulled});
+    // A stencil of letters pulled together leaves slivers of board between them.
+    const TRunResult withSpots = RunExporter(kSosoPulled + QStringList{"--least-width", "0.0625in", "--report", "--output", pulled});
     EXPECT_EQ(withSpots.exitCode, 0);
     EXPECT_TRUE(QFile::exists(pulled));
-    const QRegularExpression told("^fretcard-export: " + QRegularExpression::escape(pulled) +
-                                  ": ([1-9][0-9]*) fragile spots?\n$");
-    EXPECT_TRUE(told.match(withSpots.errors).hasMatch()) << withSpots.errors.toStdString();
+    const QString about = "fretcard-export: " + QRegularExpression::escape(pulled) + ": ";
+    const QRegularExpressionMatch count =
+        QRegularExpression("^" + about + "([1-9][0-9]*) fragile spots?\n").match(withSpots.errors);
+    ASSERT_TRUE(count.hasMatch()) << withSpots.errors.toStdString();
+    // Each spot where it lies, in inches from the blank's top-left corner:
+    // between the letters, over the text's first two inches.
+    const QRegularExpression place(about + "fragile spot at ([0-9.]+) in across, ([0-9.]+) in down\n");
+    int places = 0;
+    for (auto spot = place.globalMatch(withSpots.errors); spot.hasNext(); ++places) {
+        const QRegularExpressionMatch m = spot.next();
+        EXPECT_LT(m.captured(1).toDouble(), 2.5);
+        EXPECT_LT(m.captured(2).toDouble(), 1.5);
+    }
+    EXPECT_EQ(places, count.captured(1).toInt());
 
-    const TRunResult withoutSpots =
-        RunExporter(kScrollSawSpaced + QStringList{"--least-width", "0.0625in", "--output", spaced});
+    const TRunResult withoutSpots = RunExporter(kSosoSpaced + QStringList{"--least-width", "0.0625in", "--output", spaced});
     EXPECT_EQ(withoutSpots.exitCode, 0);
     EXPECT_TRUE(QFile::exists(spaced));
-    EXPECT_EQ(withoutSpots.errors, "");
+    EXPECT_EQ(withoutSpots.errors, "fretcard-export: " + spaced + ": 0 fragile spots\n");
+}
+
+TEST(StencilExport, LoosePiecesAndIslandsNoBridgeHoldsAreToldAndEveryLetterKeepsItsCutLines)
+{
+    if (!cutcheck::Available())
+        GTEST_SKIP() << "/usr/bin/python3 with ezdxf and shapely is missing";
+    QTemporaryDir dir;
+    const QStringList boa8{"--text", "BOA 8", "--size", "120", "--blank", "10inx3in", "--vpos", "60", "--format", "dxf"};
+    const QString plain = dir.filePath("plain.dxf"), wide = dir.filePath("wide.dxf");
+    const TRunResult cutOut = RunExporter(boa8 + QStringList{"--output", plain});
+    EXPECT_EQ(cutOut.exitCode, 0);
+    EXPECT_EQ(cutOut.errors, "fretcard-export: " + plain + ": 3 loose pieces\n") << "B, O, A and 8: four pieces";
+
+    // Half an inch is too wide for the middles of B, A and 8; the O's takes one.
+    const TRunResult bridged = RunExporter(boa8 + QStringList{"--bridges", "--bridge-width", "0.5in", "--output", wide});
+    EXPECT_EQ(bridged.exitCode, 0);
+    EXPECT_EQ(bridged.errors, "fretcard-export: " + wide + ": 5 loose pieces\nfretcard-export: " + wide +
+                                  ": 5 islands could not be bridged at 0.5 in\n");
+    const QJsonArray kept = cutcheck::Run({"kept", plain, wide})["kept"].toArray();
+    ASSERT_EQ(kept.size(), 4);
+    for (const QJsonValue &share : kept)
+        EXPECT_GT(share.toDouble(), 0.5) << "of a letter is still cut out";
+}
+
+TEST(StencilExport, KerfZeroKeepsTheExactOutlineWithItsSpecksTheDefaultDropsThem)
+{
+    if (!cutcheck::Available())
+        GTEST_SKIP() << "/usr/bin/python3 with ezdxf and shapely is missing";
+    QTemporaryDir dir;
+    const QStringList script{"--text", "Madeline Jorge", "--font", "Dancing Script", "--kern", "-10", "--vpos", "20",
+                             "--base", "--format", "dxf"};
+    const QString exact = dir.filePath("exact.dxf"), cut = dir.filePath("cut.dxf");
+    ASSERT_EQ(RunExporter(script + QStringList{"--kerf", "0", "--output", exact}).exitCode, 0);
+    ASSERT_EQ(RunExporter(script + QStringList{"--output", cut}).exitCode, 0);
+    const QJsonObject before = cutcheck::Rings(exact, 0.96), after = cutcheck::Rings(cut, 0.96);
+    EXPECT_GT(before["small"].toInt() + before["touching"].toInt() + before["near"].toInt(), 0);
+    EXPECT_EQ(after["small"].toInt() + after["touching"].toInt() + after["near"].toInt() + after["invalid"].toInt(), 0);
+    EXPECT_NEAR(after["area"].toDouble(), before["area"].toDouble(), before["area"].toDouble() / 100);
 }
