@@ -2,6 +2,7 @@
 
 #include "cutlines/clipperpaths.h"
 #include "cutlines/cuttexts.h"
+#include "cutlines/kerf.h"
 
 #include <QLineF>
 
@@ -259,15 +260,15 @@ private:
 
 using TAllowed = std::function<bool(QPointF from, QPointF to)>;
 
-CL::Path StripPath(const TBridge &bridge)
+// The wood a bridge leaves: its strip with round ends. The ends lie in the
+// wood it joins, so where the strip meets a stroke at a slant no corner of
+// it stops short in the letter and leaves a hair of letter across it.
+CL::Paths StripPaths(const TBridge &bridge)
 {
-    const QLineF axis(bridge.from, bridge.to);
-    const QPointF side = QPointF(-axis.dy(), axis.dx()) / axis.length() * (bridge.width / 2);
-    CL::Path strip{ToInt(bridge.from + side), ToInt(bridge.to + side), ToInt(bridge.to - side),
-                   ToInt(bridge.from - side)};
-    // All strips run the same way, so that where two overlap they still count.
-    if (!CL::Orientation(strip))
-        CL::ReversePath(strip);
+    CL::ClipperOffset offset;
+    offset.AddPath({ToInt(bridge.from), ToInt(bridge.to)}, CL::jtRound, CL::etOpenRound);
+    CL::Paths strip;
+    offset.Execute(strip, double(ToIntLength(bridge.width / 2)));
     return strip;
 }
 
@@ -444,12 +445,14 @@ TBridgedCutLines WithStencilBridges(const TCutLines &lines, double bridgeWidth, 
     if (result.bridges.empty())
         return result;
     CL::Paths strips;
-    for (const TBridge &bridge : result.bridges)
-        strips.push_back(StripPath(bridge));
-    CL::Paths cut = Combine(letters, strips, CL::ctDifference);
-    if (kerf > 0)
-        cut = Opened(cut, kerf / 2 - ExactWidthAllowance);
-    result.lines.letters = SimpleContours(cut, kerf * kerf);
+    for (const TBridge &bridge : result.bridges) {
+        const CL::Paths strip = StripPaths(bridge);
+        strips.insert(strips.end(), strip.begin(), strip.end());
+    }
+    result.lines.letters = SimpleContours(Combine(letters, strips, CL::ctDifference));
+    // What the strips leave of the letters is cleaned for the blade like
+    // the rest; the strips themselves are wood no narrower than the kerf.
+    result.lines = CleanedForKerf(result.lines, kerf, TCutStyle::Stencil);
     return result;
 }
 

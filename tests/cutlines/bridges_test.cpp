@@ -147,6 +147,22 @@ TEST(StencilBridges, OnAScriptNameStandingOnTheBarHoldWithoutCuttingIntoTheBar)
     EXPECT_EQ(held["wood_parts"].toInt(), 1);
 }
 
+TEST(StencilBridges, GoRoundTheBaseBarWhereItWouldBeTheShortestWay)
+{
+    // A heavy ring standing on a thin bar: through the bar is the shortest way out.
+    TCutLines lines = Square({60, 10, 60, 52}, {80, 30, 20, 28}, {200, 100});
+    const QRectF bar(20, 60, 160, 10);
+    lines.letters.front().points = QPolygonF(QRectF(60, 10, 60, 52)).united(QPolygonF(bar));
+    lines.baseBar = bar;
+    const TBridgedCutLines bridged = WithStencilBridges(lines, BridgeWidth, 0, DefaultLeastWidthPixels);
+    EXPECT_EQ(bridged.islandsNotBridged, 0);
+    ASSERT_FALSE(bridged.bridges.empty());
+    const QImage after = Fill(bridged.lines.letters, lines.blankSize);
+    for (int x = 20; x < 180; ++x)
+        for (int y = 60; y < 70; ++y)
+            ASSERT_TRUE(Ink(after, x, y)) << "the bar is whole at " << x << ", " << y;
+}
+
 TEST(StencilBridges, ReachBothIslandsOfEightAndBAndLeaveOpenLettersAlone)
 {
     for (const char *text : {"8", "B"}) {
