@@ -3,6 +3,7 @@
 #include "cutlines/clipperpaths.h"
 #include "cutlines/cuttexts.h"
 #include "cutlines/kerf.h"
+#include "cutlines/segments.h"
 
 #include <QLineF>
 
@@ -22,8 +23,9 @@ using namespace CutPaths;
 // width, so that its sides never graze a cut line and leave a sliver.
 constexpr double EndClearance = 0.25;
 // A bridge cutting through more than this many widths of letter is a last
-// resort.
+// resort, and one through more than the second is no bridge at all.
 constexpr double LastResortWidths = 4;
+constexpr double LongestBridgeWidths = 16;
 // From where it starts, a bridge reaches the letter it crosses within this
 // many widths; one that runs further through wood first would only widen a
 // narrow gap between two letters, not tie anything across a stroke.
@@ -41,39 +43,7 @@ constexpr double SecondBridgeIslandWidths = 4;
 // A second bridge leaves its island at least this far round from the first:
 // the cosine of the angle between them is at most this.
 constexpr double SecondBridgeTurn = -0.5;
-// The letters' edges are looked up in square cells this many pixels wide.
-constexpr double InkCellPixels = 8;
 constexpr double Unbounded = std::numeric_limits<double>::infinity();
-
-struct TSegment {
-    QPointF a, b;
-};
-
-double Distance(QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); }
-
-QPointF Closest(QPointF a, QPointF b, QPointF p)
-{
-    const QPointF d = b - a;
-    const double squared = QPointF::dotProduct(d, d);
-    const double t = squared > 0 ? std::clamp(QPointF::dotProduct(p - a, d) / squared, 0.0, 1.0) : 0.0;
-    return a + t * d;
-}
-
-double Cross(QPointF u, QPointF v) { return u.x() * v.y() - u.y() * v.x(); }
-
-// Where along `a`-`b` (0 to 1) it crosses `c`-`d`, if it does.
-std::optional<double> CrossingAt(QPointF a, QPointF b, QPointF c, QPointF d)
-{
-    const QPointF r = b - a, s = d - c;
-    const double denominator = Cross(r, s);
-    if (denominator == 0)
-        return std::nullopt;
-    const double t = Cross(c - a, s) / denominator;
-    const double u = Cross(c - a, r) / denominator;
-    if (t < 0 || t > 1 || u < 0 || u >= 1)
-        return std::nullopt;
-    return t;
-}
 
 // How near the segment from `a` to `b` comes to the rectangle.
 double DistanceToRectangle(QPointF a, QPointF b, const QRectF &r)
@@ -114,10 +84,10 @@ std::vector<TSegment> EdgesOf(const CL::Paths &paths)
 // The letters' outline, looked up by place.
 class TInk {
 public:
-    explicit TInk(const CL::Paths &letters) : m_edges(EdgesOf(letters))
+    explicit TInk(const CL::Paths &letters)
     {
-        for (size_t i = 0; i < m_edges.size(); ++i)
-            ForCells(QRectF(m_edges[i].a, m_edges[i].b).normalized(), [&](qint64 cell) { m_cells[cell].push_back(i); });
+        for (const TSegment &edge : EdgesOf(letters))
+            m_edges.Add(edge);
     }
 
     // How far the segment from `a` (in the wood) to `b` runs through the
@@ -127,17 +97,9 @@ public:
     std::optional<double> InkAlong(QPointF a, QPointF b, double run) const
     {
         std::vector<double> crossings;
-        std::vector<size_t> seen;
-        ForCells(QRectF(a, b).normalized(), [&](qint64 cell) {
-            const auto found = m_cells.find(cell);
-            if (found == m_cells.end())
-                return;
-            for (size_t e : found->second)
-                if (std::find(seen.begin(), seen.end(), e) == seen.end()) {
-                    seen.push_back(e);
-                    if (const auto t = CrossingAt(a, b, m_edges[e].a, m_edges[e].b))
-                        crossings.push_back(*t);
-                }
+        m_edges.Visit(QRectF(a, b).normalized(), [&](size_t e) {
+            if (const auto t = CrossingAt(a, b, m_edges[e].a, m_edges[e].b))
+                crossings.push_back(*t);
         });
         if (crossings.size() != 2)
             return std::nullopt;
@@ -149,18 +111,7 @@ public:
     }
 
 private:
-    template <typename F>
-    static void ForCells(const QRectF &r, F &&visit)
-    {
-        const qint64 x0 = qint64(std::floor(r.left() / InkCellPixels)), x1 = qint64(std::floor(r.right() / InkCellPixels));
-        const qint64 y0 = qint64(std::floor(r.top() / InkCellPixels)), y1 = qint64(std::floor(r.bottom() / InkCellPixels));
-        for (qint64 y = y0; y <= y1; ++y)
-            for (qint64 x = x0; x <= x1; ++x)
-                visit((y << 32) ^ (x & 0xffffffff));
-    }
-
-    std::vector<TSegment> m_edges;
-    std::unordered_map<qint64, std::vector<size_t>> m_cells;
+    TSegmentIndex m_edges;
 };
 
 // One part of a piece of wood where a disc as wide as the bridge fits
@@ -171,12 +122,6 @@ struct TCore {
     std::vector<TSegment> edges;
     QRectF bounds;
     double area = 0;
-};
-
-struct THeldEdge {
-    TSegment edge;
-    int core;
-    int piece;
 };
 
 struct TCandidate {
@@ -192,31 +137,40 @@ std::vector<TCore> CoresOf(const CL::Paths &piece, double inset, int pieceIndex,
     return cores;
 }
 
+// Which of eight directions, each an eighth of a turn, `way` points in.
 int SectorOf(QPointF way)
 {
-    const double turn = std::atan2(way.y(), way.x()) / (2 * std::numbers::pi) + 0.5;
-    return std::clamp(int(turn * DirectionSectors), 0, DirectionSectors - 1);
+    const bool right = way.x() >= 0, down = way.y() >= 0, steep = std::abs(way.y()) > std::abs(way.x());
+    return (right ? 0 : 4) + (down ? 0 : 2) + (steep ? 1 : 0);
 }
 
-// Every strip from a corner of one outline to the nearest point of the
-// other in each direction: the shortest strip between two outlines ends in
-// a corner of one of them.
+// The nearest point of `edges` to `corner`, one strip for each direction:
+// the shortest strip between two outlines ends in a corner of one of them,
+// and the nearest wood one way does not hide the way across.
 void AddNearest(std::vector<TCandidate> &found, QPointF corner, const std::vector<const TSegment *> &edges,
                 double reach, bool towards)
 {
     std::array<TCandidate, DirectionSectors> nearest;
+    const double reachSquared = reach * reach;
     for (const TSegment *edge : edges) {
+        if (std::min(edge->a.x(), edge->b.x()) > corner.x() + reach ||
+            std::max(edge->a.x(), edge->b.x()) < corner.x() - reach ||
+            std::min(edge->a.y(), edge->b.y()) > corner.y() + reach ||
+            std::max(edge->a.y(), edge->b.y()) < corner.y() - reach)
+            continue;
         const QPointF q = Closest(edge->a, edge->b, corner);
-        const double length = Distance(corner, q);
-        if (length > reach || length == 0)
+        const double squared = SquaredDistance(corner, q);
+        if (squared > reachSquared || squared == 0)
             continue;
         TCandidate &best = nearest[size_t(SectorOf(q - corner))];
-        if (length < best.length)
-            best = towards ? TCandidate{q, corner, length} : TCandidate{corner, q, length};
+        if (squared < best.length)
+            best = towards ? TCandidate{q, corner, squared} : TCandidate{corner, q, squared};
     }
-    for (const TCandidate &c : nearest)
-        if (std::isfinite(c.length))
+    for (TCandidate &c : nearest)
+        if (std::isfinite(c.length)) {
+            c.length = std::sqrt(c.length);
             found.push_back(c);
+        }
 }
 
 // The wood already tied to the board, as the edges of its cores.
@@ -224,20 +178,22 @@ class THeldWood {
 public:
     void Add(const TCore &core)
     {
-        for (const TSegment &edge : core.edges)
-            m_edges.push_back({edge, core.id, core.piece});
+        for (const TSegment &edge : core.edges) {
+            m_edges.Add(edge);
+            m_owners.push_back({core.id, core.piece});
+        }
     }
 
     // The strips no longer than `reach` from `core` to held wood; not to
     // the core itself, nor to its own piece unless `ownPiece`.
     std::vector<TCandidate> From(const TCore &core, double reach, bool ownPiece) const
     {
-        const QRectF zone = core.bounds.adjusted(-reach, -reach, reach, reach);
         std::vector<const TSegment *> near;
-        for (const THeldEdge &held : m_edges)
-            if (held.core != core.id && (ownPiece || held.piece != core.piece) &&
-                (std::isinf(reach) || Touches(held.edge, zone)))
-                near.push_back(&held.edge);
+        m_edges.Visit(core.bounds.adjusted(-reach, -reach, reach, reach), [&](size_t item) {
+            const auto [id, piece] = m_owners[item];
+            if (id != core.id && (ownPiece || piece != core.piece))
+                near.push_back(&m_edges[item]);
+        });
         std::vector<const TSegment *> own;
         for (const TSegment &edge : core.edges)
             own.push_back(&edge);
@@ -255,7 +211,8 @@ public:
     }
 
 private:
-    std::vector<THeldEdge> m_edges;
+    TSegmentIndex m_edges;
+    std::vector<std::pair<int, int>> m_owners; // core and piece of each edge
 };
 
 using TAllowed = std::function<bool(QPointF from, QPointF to)>;
@@ -322,9 +279,8 @@ public:
 
     void Plan()
     {
-        const double reach = LastResortWidths * m_width + m_width + 2 * EndClearance;
-        HoldAllWithin(reach, false);
-        HoldAllWithin(Unbounded, true);
+        HoldAllWithin(ReachThrough(LastResortWidths), false);
+        HoldAllWithin(ReachThrough(LongestBridgeWidths), true);
         AddSecondBridges();
     }
 
@@ -337,6 +293,11 @@ public:
     }
 
 private:
+    // How far apart the ends of a bridge through `widths` widths of letter
+    // lie at most: it starts and ends in wood half a width and the
+    // clearance from the letter.
+    double ReachThrough(double widths) const { return (widths + 1) * m_width + 2 * EndClearance; }
+
     // Held targets may hold others in turn, so the search runs until no
     // target gets a bridge. Only islands have to be held at any length:
     // parts of the board are held by their narrow wood already.
@@ -371,7 +332,7 @@ private:
     // would lose too much of its letter to it.
     void AddSecondBridges()
     {
-        const double reach = LastResortWidths * m_width + m_width + 2 * EndClearance;
+        const double reach = ReachThrough(LastResortWidths);
         for (const TTarget &target : m_targets) {
             if (!target.island || !target.first || target.across < SecondBridgeIslandWidths * m_width)
                 continue;

@@ -1,6 +1,10 @@
 #include "kerf.h"
 
 #include "cutlines/clipperpaths.h"
+#include "cutlines/segments.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 using namespace CutPaths;
@@ -11,10 +15,8 @@ constexpr int WeldRounds = 4;
 // How far the frame round the blank reaches, in kerfs: far enough that the
 // rounding of its corners never comes near the blank.
 constexpr double FrameMarginKerfs = 4.0;
-// The waste is looked at this far round the blank, in kerfs: clear of the
-// blank's neighbourhood and of the frame's rounded edges alike.
-constexpr double WasteMarginKerfs = 2.0;
-// Two pieces nearer than this meet at a point, as far as a ring is concerned.
+// Two pieces nearer than twice this meet at a point, as far as a ring is
+// concerned.
 constexpr double PinchPixels = CutTolerancePixels / 4;
 // Where wood or waste is pinched to a point, wood fills this many half
 // kerfs round it: a little more than one, so that it cannot open again.
@@ -48,14 +50,71 @@ CL::Paths Joints(const CL::Paths &region, double radius)
     return joints;
 }
 
-// The kept wood as a blade `kerf` wide leaves it, the waste being the rest
-// of `window`, a rectangle well round the blank. Opened first, so that what the blade would
-// saw away entirely goes before anything is welded on to it; then closed,
-// so that kept pieces nearer than the kerf weld. Where the closing could
-// not weld two pieces, or left wood or waste pinched to a point, the wood
-// there is joined and closed again. Joining only adds wood, so a few
-// rounds settle it.
-CL::Paths CleanedWood(const CL::Paths &kept, double kerf, const CL::Paths &window)
+// Where the outline of a region comes within `within` of itself, other than
+// where one ring runs less than `alongRing` from one place to the other:
+// the points halfway across. There a piece is pinched to a point, or two
+// pieces, or the waste, meet at one.
+std::vector<QPointF> PinchesOf(const CL::Paths &region, double within, double alongRing)
+{
+    struct TPlace {
+        size_t ring;
+        double start, end, ringLength; // how far round its ring an edge runs
+    };
+    TSegmentIndex edges;
+    std::vector<TPlace> places;
+    for (size_t r = 0; r < region.size(); ++r) {
+        const QPolygonF ring = ToPolygon(region[r]);
+        const size_t first = places.size();
+        double along = 0;
+        for (qsizetype i = 0; i < ring.size(); ++i) {
+            const TSegment edge{ring[i], ring[(i + 1) % ring.size()]};
+            edges.Add(edge);
+            const double end = along + Distance(edge.a, edge.b);
+            places.push_back({r, along, end, 0});
+            along = end;
+        }
+        for (size_t e = first; e < places.size(); ++e)
+            places[e].ringLength = along;
+    }
+    std::vector<QPointF> pinches;
+    for (size_t e = 0; e < edges.size(); ++e) {
+        const QRectF around = QRectF(edges[e].a, edges[e].b).normalized().adjusted(-within, -within, within, within);
+        edges.Visit(around, [&](size_t f) {
+            if (f <= e)
+                return;
+            const TPlace &one = places[e], &other = places[f];
+            if (one.ring == other.ring) {
+                // The way round the ring from one edge to the other, either way.
+                const double length = one.ringLength;
+                const double ahead = std::fmod(other.start - one.end + length, length);
+                const double behind = std::fmod(one.start - other.end + length, length);
+                if (std::min(ahead, behind) < alongRing)
+                    return;
+            }
+            const auto [p, q] = NearestPoints(edges[e], edges[f]);
+            if (SquaredDistance(p, q) < within * within)
+                pinches.push_back((p + q) / 2);
+        });
+    }
+    return pinches;
+}
+
+// Discs of wood of `radius` round each point.
+CL::Paths DiscsAt(const std::vector<QPointF> &points, double radius)
+{
+    CL::Paths dots;
+    for (const QPointF p : points)
+        dots.push_back(RectanglePath(QRectF(p - QPointF(PinchPixels, PinchPixels), QSizeF(2 * PinchPixels, 2 * PinchPixels))));
+    return RoundOffset(Combine(dots, {}, CL::ctUnion), radius);
+}
+
+// The kept wood as a blade `kerf` wide leaves it. Opened first, so that
+// what the blade would saw away entirely goes before anything is welded on
+// to it; then closed, so that kept pieces nearer than the kerf weld. Where
+// the closing could not weld two pieces, or left wood or waste pinched to a
+// point, the wood there is joined and closed again. Joining only adds wood,
+// so a few rounds settle it.
+CL::Paths CleanedWood(const CL::Paths &kept, double kerf)
 {
     const double radius = kerf / 2;
     const double opening = radius - ExactWidthAllowance;
@@ -74,25 +133,15 @@ CL::Paths CleanedWood(const CL::Paths &kept, double kerf, const CL::Paths &windo
         if (round == WeldRounds)
             break;
         growth = radius;
-        const CL::Paths firm = RoundOffset(region, -PinchPixels);
-        if (PieceCount(firm) > PieceCount(grown)) {
-            shrunk = Combine(region, Joints(firm, radius), CL::ctUnion);
+        if (PieceCount(region) > PieceCount(grown)) {
+            shrunk = Combine(region, Joints(region, radius), CL::ctUnion);
             continue;
         }
-        // Waste pinched to a point, or two pieces of waste meeting at one
-        // (a piece of wood pinched to a point between them): the wood
-        // round that point welds.
-        const CL::Paths waste = Combine(window, region, CL::ctDifference);
-        const CL::Paths firmWaste = Combine(window, RoundOffset(region, PinchPixels), CL::ctDifference);
-        const CL::Paths grownWaste = Combine(window, RoundOffset(region, -PinchPixels), CL::ctDifference);
-        CL::Paths pinches;
-        if (PieceCount(firmWaste) > PieceCount(waste))
-            pinches = Joints(firmWaste, 2 * PinchPixels);
-        else if (PieceCount(grownWaste) < PieceCount(waste))
-            pinches = Joints(waste, PinchPixels);
-        else
+        // A ring meeting itself a kerf or more round from there is pinched.
+        const std::vector<QPointF> pinches = PinchesOf(region, 2 * PinchPixels, kerf);
+        if (pinches.empty())
             break;
-        shrunk = Combine(region, RoundOffset(pinches, PinchJointRadius * radius), CL::ctUnion);
+        shrunk = Combine(region, DiscsAt(pinches, PinchJointRadius * radius), CL::ctUnion);
     }
     return region;
 }
@@ -105,20 +154,16 @@ TCutLines CleanedForKerf(const TCutLines &lines, double kerf, TCutStyle style)
     if (kerf <= 0 || lines.letters.empty())
         return lines;
     const CL::Paths letters = RegionOf(lines.letters);
-    const QRectF blank = BlankRectangle(lines);
-    auto around = [&](double kerfs) {
-        const double margin = kerfs * kerf;
-        return CL::Paths{RectanglePath(blank.adjusted(-margin, -margin, margin, margin))};
-    };
-    const CL::Paths window = around(WasteMarginKerfs);
     CL::Paths cleaned;
     if (style == TCutStyle::CutOut) {
-        cleaned = CleanedWood(letters, kerf, window);
+        cleaned = CleanedWood(letters, kerf);
     } else {
-        // The wood is the board round the letters, in a frame beyond the
-        // window; the letters are what is left of the blank.
-        const CL::Paths frame = around(FrameMarginKerfs);
-        const CL::Paths wood = CleanedWood(Combine(frame, letters, CL::ctDifference), kerf, window);
+        // The wood is the board round the letters, in a frame well beyond
+        // the blank; the letters are what is left of the blank.
+        const double margin = FrameMarginKerfs * kerf;
+        const QRectF blank = BlankRectangle(lines);
+        const CL::Paths frame{RectanglePath(blank.adjusted(-margin, -margin, margin, margin))};
+        const CL::Paths wood = CleanedWood(Combine(frame, letters, CL::ctDifference), kerf);
         cleaned = Combine({RectanglePath(blank)}, wood, CL::ctDifference);
     }
     TCutLines result = lines;

@@ -110,6 +110,25 @@ void BM_KerningBarToRepaintWithCutLines(benchmark::State &state)
 }
 BENCHMARK(BM_KerningBarToRepaintWithCutLines)->Unit(benchmark::kMillisecond);
 
+// Every cut-line view on: the lines cleaned for the kerf, the stencil
+// bridges, the fragile spots and the loose pieces, all built again for each
+// Kern step.
+void BM_KerningBarToRepaintWithEveryCutLineView(benchmark::State &state)
+{
+    TForm1 form;
+    ShowWorstCaseCutLines(form);
+    form.StencilBridges1->setChecked(true);
+    form.ShowFragileSpots1->setChecked(true);
+    QCoreApplication::processEvents();
+    int kern = kCutLinesKern;
+    for (auto _ : state) {
+        kern = kern == kCutLinesKern ? kCutLinesKern + 1 : kCutLinesKern;
+        form.ScrollBar7->setPosition(kern);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_KerningBarToRepaintWithEveryCutLineView)->Unit(benchmark::kMillisecond);
+
 // Repainting with nothing changed: the cut lines are not built again.
 void BM_RepaintWithCutLinesUnchanged(benchmark::State &state)
 {

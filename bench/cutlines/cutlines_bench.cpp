@@ -1,10 +1,9 @@
 // The cut lines' worst case: a 960 x 289 blank with three lines of bold
 // 200-point letters pulled far together, welded to the base bar.
-#include "cutlines/bridges.h"
 #include "cutlines/cutlines.h"
 #include "cutlines/cutlinespage.h"
 #include "cutlines/dxfwriter.h"
-#include "cutlines/fragile.h"
+#include "cutlines/stencil.h"
 #include "cutlines/svgwriter.h"
 #include "render/basebargeometry.h"
 #include "render/shapecontrol.h"
@@ -41,14 +40,15 @@ void SetUpWorstCase(TShapeControl &view)
     caption.setAlignment(agCenter);
 }
 
+const TCutLineOptions WorstCaseOptions{BaseBar::Rectangle(BlankWidth, BlankHeight)};
+
 void BM_BuildCutLines(benchmark::State &state)
 {
     TShapeControl view;
     SetUpWorstCase(view);
-    const TCutLineOptions options{BaseBar::Rectangle(BlankWidth, BlankHeight)};
     size_t contours = 0;
     for (auto _ : state) {
-        const TCutLines lines = BuildCutLines(view, options);
+        const TCutLines lines = BuildCutLines(view, WorstCaseOptions);
         contours = lines.letters.size();
         benchmark::DoNotOptimize(lines.letters.data());
     }
@@ -56,40 +56,59 @@ void BM_BuildCutLines(benchmark::State &state)
 }
 BENCHMARK(BM_BuildCutLines)->Unit(benchmark::kMillisecond);
 
-// What the overlay adds on top of the cut lines with both checks on: the
-// bridges, then the fragile spots of the bridged pattern.
-void BM_BridgesAndFragileSpots(benchmark::State &state)
+// The cut lines as the overlay and the exports take them with the stencil
+// checks off: welded, cleaned for the default kerf, loose pieces found.
+void BM_CutLinesWithKerf(benchmark::State &state)
 {
     TShapeControl view;
     SetUpWorstCase(view);
-    const TCutLines lines = BuildCutLines(view, {BaseBar::Rectangle(BlankWidth, BlankHeight)});
-    int spots = 0;
+    const TStencilSettings settings;
     size_t contours = 0;
     for (auto _ : state) {
-        const TCutLines bridged = WithStencilBridges(lines, DefaultBridgeWidthPixels, DefaultKerfPixels, DefaultLeastWidthPixels).lines;
-        const TFragileSpots fragile = FindFragileSpots(bridged, DefaultLeastWidthPixels, TCutStyle::Stencil);
-        spots = fragile.count;
-        contours = bridged.letters.size();
-        benchmark::DoNotOptimize(fragile.contours.data());
+        const TFinishedCutLines finished = FinishCutLines(BuildCutLines(view, WorstCaseOptions), settings);
+        contours = finished.lines.letters.size();
+        benchmark::DoNotOptimize(finished.lines.letters.data());
     }
     state.counters["contours"] = double(contours);
+}
+BENCHMARK(BM_CutLinesWithKerf)->Unit(benchmark::kMillisecond);
+
+// The same with both stencil checks on: bridges, then the fragile spots of
+// the bridged pattern, and its loose pieces.
+void BM_CutLinesWithBridgesFragileSpotsAndLoosePieces(benchmark::State &state)
+{
+    TShapeControl view;
+    SetUpWorstCase(view);
+    TStencilSettings settings;
+    settings.bridges = true;
+    settings.fragileSpots = true;
+    int spots = 0;
+    size_t bridges = 0;
+    for (auto _ : state) {
+        const TFinishedCutLines finished = FinishCutLines(BuildCutLines(view, WorstCaseOptions), settings);
+        const TFragileSpots fragile = FindFragileSpots(finished.lines, settings.leastWidth, CutStyleOf(settings));
+        spots = fragile.count;
+        bridges = finished.bridges.size();
+        benchmark::DoNotOptimize(fragile.contours.data());
+    }
+    state.counters["bridges"] = double(bridges);
     state.counters["spots"] = double(spots);
 }
-BENCHMARK(BM_BridgesAndFragileSpots)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CutLinesWithBridgesFragileSpotsAndLoosePieces)->Unit(benchmark::kMillisecond);
 
 // An export as the commands run it, short of the disk: the cut lines built
-// from the view, then written.
+// from the view and finished, then written.
 template <bool (*Write)(const TCutLines &, QIODevice *)>
 void BM_Export(benchmark::State &state)
 {
     TShapeControl view;
     SetUpWorstCase(view);
-    const TCutLineOptions options{BaseBar::Rectangle(BlankWidth, BlankHeight)};
+    const TStencilSettings settings;
     qint64 bytes = 0;
     for (auto _ : state) {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        if (!Write(BuildCutLines(view, options), &buffer))
+        if (!Write(FinishCutLines(BuildCutLines(view, WorstCaseOptions), settings).lines, &buffer))
             state.SkipWithError("the writer failed");
         bytes = buffer.size();
     }
