@@ -1,21 +1,12 @@
 #include "loosepieces.h"
 
+#include "cutlines/clipperpaths.h"
 #include "cutlines/cuttexts.h"
-
-#include <cmath>
 
 namespace {
 constexpr int Outside = -1;
 
-double AreaOf(const QPolygonF &points)
-{
-    double twice = 0;
-    for (qsizetype i = 0; i < points.size(); ++i) {
-        const QPointF p = points[i], q = points[(i + 1) % points.size()];
-        twice += p.x() * q.y() - q.x() * p.y();
-    }
-    return std::abs(twice) / 2;
-}
+double AreaOf(const QPolygonF &points) { return CutPaths::AreaOf(CutPaths::ToPath(points)); }
 
 // A point of the contour between two corners, where no other contour can
 // lie, since none touches it.
