@@ -12,9 +12,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
-#include <numbers>
 #include <optional>
-#include <unordered_map>
 
 namespace {
 using namespace CutPaths;
@@ -299,8 +297,8 @@ private:
     double ReachThrough(double widths) const { return (widths + 1) * m_width + 2 * EndClearance; }
 
     // Held targets may hold others in turn, so the search runs until no
-    // target gets a bridge. Only islands have to be held at any length:
-    // parts of the board are held by their narrow wood already.
+    // target gets a bridge. Only islands are worth a last resort: parts of
+    // the board are held by their narrow wood already.
     void HoldAllWithin(double reach, bool islandsOnly)
     {
         const TAllowed clearOfBar = [this](QPointF a, QPointF b) { return ClearOfBar(a, b); };

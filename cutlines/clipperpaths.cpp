@@ -5,9 +5,9 @@
 
 namespace CutPaths {
 namespace {
-// Rounded corners may leave the true arc by this much; a quarter of the cut
-// lines' tolerance keeps them true without a flood of points.
-constexpr double ArcTolerancePixels = CutTolerancePixels / 4;
+// Rounded corners may leave the true arc by this much: half the cut lines'
+// tolerance keeps them true without a flood of points for every offset.
+constexpr double ArcTolerancePixels = CutTolerancePixels / 2;
 // Each offset puts an arc on every corner, however slight; points closer
 // than this to their neighbours or to the line through them add nothing but
 // work to the next step.

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
 
 namespace {
 using namespace CutPaths;
@@ -18,6 +20,8 @@ constexpr double FrameMarginKerfs = 4.0;
 // Two pieces nearer than twice this meet at a point, as far as a ring is
 // concerned.
 constexpr double PinchPixels = CutTolerancePixels / 4;
+// Hairline loops are taken out in at most this many passes over the rings.
+constexpr int HairlinePasses = 3;
 // Where wood or waste is pinched to a point, wood fills this many half
 // kerfs round it: a little more than one, so that it cannot open again.
 constexpr double PinchJointRadius = 1.25;
@@ -50,53 +54,139 @@ CL::Paths Joints(const CL::Paths &region, double radius)
     return joints;
 }
 
-// Where the outline of a region comes within `within` of itself, other than
-// where one ring runs less than `alongRing` from one place to the other:
-// the points halfway across. There a piece is pinched to a point, or two
-// pieces, or the waste, meet at one.
-std::vector<QPointF> PinchesOf(const CL::Paths &region, double within, double alongRing)
-{
-    struct TPlace {
+// The outline of a region edge by edge, filed by place, with where round
+// its ring each edge runs.
+class TOutline {
+public:
+    explicit TOutline(const CL::Paths &region)
+    {
+        for (size_t r = 0; r < region.size(); ++r) {
+            const QPolygonF ring = ToPolygon(region[r]);
+            const size_t first = m_places.size();
+            double along = 0;
+            for (qsizetype i = 0; i < ring.size(); ++i) {
+                const TSegment edge{ring[i], ring[(i + 1) % ring.size()]};
+                m_edges.Add(edge);
+                const double end = along + Distance(edge.a, edge.b);
+                m_places.push_back({r, size_t(i), along, end, 0});
+                along = end;
+            }
+            for (size_t e = first; e < m_places.size(); ++e)
+                m_places[e].ringLength = along;
+        }
+    }
+
+    struct TNear {
         size_t ring;
+        size_t from, to; // the edges' places on their ring, the short way round
+        double gap;      // how far round the ring, or infinite on two rings
+        QPointF middle;  // halfway between the nearest points
+    };
+
+    // Every pair of edges nearer than `within`, but for neighbours.
+    std::vector<TNear> NearPairs(double within) const
+    {
+        std::vector<TNear> pairs;
+        for (size_t e = 0; e < m_edges.size(); ++e) {
+            const QRectF around =
+                QRectF(m_edges[e].a, m_edges[e].b).normalized().adjusted(-within, -within, within, within);
+            m_edges.Visit(around, [&](size_t f) {
+                if (f <= e)
+                    return;
+                const auto [p, q] = NearestPoints(m_edges[e], m_edges[f]);
+                if (SquaredDistance(p, q) >= within * within)
+                    return;
+                const TPlace &one = m_places[e], &other = m_places[f];
+                TNear near{one.ring, one.index, other.index, std::numeric_limits<double>::infinity(), (p + q) / 2};
+                if (one.ring == other.ring) {
+                    const double length = one.ringLength;
+                    const double ahead = std::fmod(other.start - one.end + length, length);
+                    const double behind = std::fmod(one.start - other.end + length, length);
+                    if (ahead == 0 || behind == 0)
+                        return;
+                    near.gap = std::min(ahead, behind);
+                    if (behind < ahead)
+                        std::swap(near.from, near.to);
+                }
+                pairs.push_back(near);
+            });
+        }
+        return pairs;
+    }
+
+private:
+    struct TPlace {
+        size_t ring, index;
         double start, end, ringLength; // how far round its ring an edge runs
     };
-    TSegmentIndex edges;
-    std::vector<TPlace> places;
-    for (size_t r = 0; r < region.size(); ++r) {
-        const QPolygonF ring = ToPolygon(region[r]);
-        const size_t first = places.size();
-        double along = 0;
-        for (qsizetype i = 0; i < ring.size(); ++i) {
-            const TSegment edge{ring[i], ring[(i + 1) % ring.size()]};
-            edges.Add(edge);
-            const double end = along + Distance(edge.a, edge.b);
-            places.push_back({r, along, end, 0});
-            along = end;
-        }
-        for (size_t e = first; e < places.size(); ++e)
-            places[e].ringLength = along;
-    }
+    TSegmentIndex m_edges;
+    std::vector<TPlace> m_places;
+};
+
+// Where a piece is pinched to a point, or two pieces, or the waste, meet
+// at one: where the outline comes within `within` of itself, a ring at
+// least `alongRing` round from there.
+std::vector<QPointF> PinchesOf(const CL::Paths &region, double within, double alongRing)
+{
     std::vector<QPointF> pinches;
-    for (size_t e = 0; e < edges.size(); ++e) {
-        const QRectF around = QRectF(edges[e].a, edges[e].b).normalized().adjusted(-within, -within, within, within);
-        edges.Visit(around, [&](size_t f) {
-            if (f <= e)
-                return;
-            const TPlace &one = places[e], &other = places[f];
-            if (one.ring == other.ring) {
-                // The way round the ring from one edge to the other, either way.
-                const double length = one.ringLength;
-                const double ahead = std::fmod(other.start - one.end + length, length);
-                const double behind = std::fmod(one.start - other.end + length, length);
-                if (std::min(ahead, behind) < alongRing)
-                    return;
-            }
-            const auto [p, q] = NearestPoints(edges[e], edges[f]);
-            if (SquaredDistance(p, q) < within * within)
-                pinches.push_back((p + q) / 2);
-        });
-    }
+    for (const TOutline::TNear &near : TOutline(region).NearPairs(within))
+        if (near.gap >= alongRing)
+            pinches.push_back(near.middle);
     return pinches;
+}
+
+// A ring with the stretches from edge `from` to edge `to` (the vertices
+// after the one, up to the start of the other) each replaced by one point,
+// where they do not overlap an earlier one.
+CL::Path Shortcut(const CL::Path &ring, std::vector<TOutline::TNear> loops)
+{
+    const size_t n = ring.size();
+    std::sort(loops.begin(), loops.end(), [](const auto &l, const auto &r) { return l.gap < r.gap; });
+    std::vector<char> dropped(n, 0);
+    std::vector<std::optional<QPointF>> before(n); // a point to put before a vertex
+    for (const TOutline::TNear &loop : loops) {
+        std::vector<size_t> span;
+        for (size_t v = (loop.from + 1) % n; v != (loop.to + 1) % n; v = (v + 1) % n)
+            span.push_back(v);
+        const size_t next = (loop.to + 1) % n;
+        if (span.size() + 2 > n || dropped[next] ||
+            std::any_of(span.begin(), span.end(), [&](size_t v) { return dropped[v] || before[v]; }))
+            continue;
+        for (size_t v : span)
+            dropped[v] = 1;
+        before[next] = loop.middle;
+    }
+    CL::Path shortcut;
+    for (size_t v = 0; v < n; ++v) {
+        if (before[v])
+            shortcut.push_back(ToInt(*before[v]));
+        if (!dropped[v])
+            shortcut.push_back(ring[v]);
+    }
+    return shortcut;
+}
+
+// The region without the hairline loops and needle points the offsets can
+// leave: where a ring comes back within `within` of itself after running
+// less than `alongRing`, it is taken straight across.
+CL::Paths WithoutHairlineLoops(CL::Paths region, double within, double alongRing)
+{
+    // A shortcut may leave another loop next to it for the next pass.
+    for (int pass = 0; pass < HairlinePasses; ++pass) {
+        std::vector<std::vector<TOutline::TNear>> loops(region.size());
+        bool any = false;
+        for (const TOutline::TNear &near : TOutline(region).NearPairs(within))
+            if (near.gap < alongRing) {
+                loops[near.ring].push_back(near);
+                any = true;
+            }
+        if (!any)
+            break;
+        for (size_t r = 0; r < region.size(); ++r)
+            if (!loops[r].empty())
+                region[r] = Shortcut(region[r], std::move(loops[r]));
+    }
+    return region;
 }
 
 // Discs of wood of `radius` round each point.
@@ -167,6 +257,6 @@ TCutLines CleanedForKerf(const TCutLines &lines, double kerf, TCutStyle style)
         cleaned = Combine({RectanglePath(blank)}, wood, CL::ctDifference);
     }
     TCutLines result = lines;
-    result.letters = SimpleContours(cleaned, kerf * kerf);
+    result.letters = SimpleContours(WithoutHairlineLoops(cleaned, 2 * PinchPixels, kerf), kerf * kerf);
     return result;
 }
