@@ -75,7 +75,7 @@ bool MayKeepFilesIn(const QString &folder)
 }
 
 QString ChooseProgramFolder(const QString &executableFolder, const QString &perUserFolder,
-                            const FolderWritableProbe &mayKeepFiles)
+                            const KeepFilesProbe &mayKeepFiles)
 {
     if (mayKeepFiles(executableFolder))
         return executableFolder;

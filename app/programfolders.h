@@ -10,7 +10,7 @@
 #include <functional>
 
 // Answers whether the program may keep its files in `folder`.
-using FolderWritableProbe = std::function<bool(const QString &folder)>;
+using KeepFilesProbe = std::function<bool(const QString &folder)>;
 
 // True when a file can really be created in `folder` (a throw-away file is
 // created and removed): permission bits alone do not tell on every system.
@@ -36,7 +36,7 @@ bool MayKeepFilesIn(const QString &folder);
 // created it is still returned: the command that writes there reports the
 // failure with the file's own name.
 QString ChooseProgramFolder(const QString &executableFolder, const QString &perUserFolder,
-                            const FolderWritableProbe &mayKeepFiles);
+                            const KeepFilesProbe &mayKeepFiles);
 
 // The rule applied to this program: its executable's folder, else
 // QStandardPaths::AppDataLocation.
