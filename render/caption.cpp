@@ -99,5 +99,5 @@ void TCaption::DrawCaption(TCanvas &canvas, const QString &text, const TRect &re
     canvas.SetBrushHollow();
     canvas.SetBrushColor(backColor);
     canvas.Font().Assign(m_font);
-    DrawEffectText(canvas, shown, &m_fontFX, textRect, format, flags, clip);
+    DrawEffectText(canvas, shown, &m_fontFX, textRect, format, flags, clip, rect);
 }

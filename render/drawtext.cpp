@@ -184,7 +184,8 @@ QPainterPath TextBlock::Outline() const
     return outline;
 }
 
-int DrawTextEx(TCanvas &canvas, const QString &text, TRect &rect, unsigned format)
+int DrawTextEx(TCanvas &canvas, const QString &text, TRect &rect, unsigned format,
+               const std::optional<TRect> &shownArea)
 {
     const TextBlock block(canvas.EffectiveFont(), text, rect, format);
     if (format & DT_CALCRECT) {
@@ -192,18 +193,18 @@ int DrawTextEx(TCanvas &canvas, const QString &text, TRect &rect, unsigned forma
         rect.Bottom = rect.Top + block.Extent().height();
         return block.Extent().height();
     }
-    // The text never leaves its rectangle; an empty one shows nothing.
     if (rect.IsEmpty() || text.isEmpty())
         return block.Extent().height();
+    const QRect clip = shownArea.value_or(rect).ToQRect();
     if (canvas.PathOpen()) {
-        canvas.AddToPath(block.Outline(), rect.ToQRect());
+        canvas.AddToPath(block.Outline(), clip);
         return block.Extent().height();
     }
     QPainter *painter = canvas.Painter();
     if (!painter)
         return block.Extent().height();
     painter->save();
-    painter->setClipRect(rect.ToQRect(), Qt::IntersectClip);
+    painter->setClipRect(clip, Qt::IntersectClip);
     if (canvas.ClipRect())
         painter->setClipRect(*canvas.ClipRect(), Qt::IntersectClip);
     block.Draw(*painter, ColorToQColor(canvas.Font().Color()));

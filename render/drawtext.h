@@ -11,6 +11,7 @@
 #include <QSize>
 #include <QString>
 #include <QTextLayout>
+#include <optional>
 
 class TCanvas;
 class QPainter;
@@ -58,8 +59,10 @@ private:
     QSize m_extent;
 };
 
-// Draws `text` in `rect` with the canvas font, letter spacing and clip, or
-// with DT_CALCRECT only moves rect's right and bottom to the text's extent.
-// While the canvas has an open path, the outlines go into the path instead.
-// Returns the height of the text.
-int DrawTextEx(TCanvas &canvas, const QString &text, TRect &rect, unsigned format);
+// Draws `text` laid out in `rect` with the canvas font, letter spacing and
+// clip, or with DT_CALCRECT only moves rect's right and bottom to the text's
+// extent. Nothing shows outside `shownArea`, which is `rect` itself unless
+// given; an empty `rect` shows nothing. While the canvas has an open path,
+// the outlines go into the path instead. Returns the height of the text.
+int DrawTextEx(TCanvas &canvas, const QString &text, TRect &rect, unsigned format,
+               const std::optional<TRect> &shownArea = std::nullopt);

@@ -29,7 +29,10 @@ TRect AlignTextBlock(TAlignment alignment, const QString &text, T3DCaption *effe
                      unsigned format);
 
 // Draws the text with the effect settings (or plainly without them) in the
-// rectangle, with the canvas font; leaves letter spacing and clip as it found them.
+// rectangle, with the canvas font; leaves letter spacing and clip as it found
+// them. The text shows anywhere on `blank` (the rectangle when not given),
+// also where a letter reaches left of or above the text's start.
 void DrawEffectText(TCanvas &canvas, const QString &text, const T3DCaption *effects,
                     const TRect &rect, unsigned format, TCaptionDrawFlags flags,
-                    const std::optional<TRect> &clip);
+                    const std::optional<TRect> &clip,
+                    const std::optional<TRect> &blank = std::nullopt);

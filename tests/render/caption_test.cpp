@@ -179,6 +179,27 @@ TEST(CaptionText, TextNeverLeavesItsRectangle)
     EXPECT_EQ(Pixel(image, 500, 143), Black);
 }
 
+// The italic j's tail reaches well left of where the text starts: with room
+// on the blank it is drawn whole, filled or outlined, as it is further right.
+TEST(CaptionText, LetterReachingLeftOfTheTextStartIsWhole)
+{
+    TShapeControl view;
+    SetUpCaption(view, QStringLiteral("jig"), 80);
+    view.Caption()->Font()->setName(QStringLiteral("Liberation Serif"));
+    view.Caption()->Font()->setStyle(fsItalic);
+    for (const TThreeDStyle style : {tdNone, tdOutline}) {
+        view.Caption()->FontFX()->setStyle(style);
+        view.Caption()->FontFX()->SetPos(100, 20);
+        const QImage further = Render(view);
+        view.Caption()->FontFX()->setPosX(40);
+        const QImage atForty = Render(view);
+        const QRect letters = BoundsOf(atForty, Red);
+        EXPECT_LT(letters.left(), 1 + 40 - 5) << "style " << style;
+        EXPECT_EQ(letters, BoundsOf(further, Red).translated(-60, 0)) << "style " << style;
+        EXPECT_EQ(CountColour(atForty, Red), CountColour(further, Red)) << "style " << style;
+    }
+}
+
 TEST(CaptionText, PositionBeyondTheWidthDrawsNothing)
 {
     TShapeControl view;
