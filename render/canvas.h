@@ -67,9 +67,14 @@ public:
     void StrokePath();
 
     // From now on, text goes into the captured pieces instead of onto the
-    // surface or into the path, each with the clip it would be drawn with.
-    void BeginCapture() { m_capturing = true; }
+    // surface or into the path, each with the clip it would be drawn with,
+    // cut to `surface`: the picture the text would be drawn into.
+    void BeginCapture(const QRect &surface);
     const std::vector<TGlyphPiece> &Captured() const { return m_captured; }
+
+    // The part of `area` that can show on this canvas: inside the clip and
+    // on the surface (the painter's device, or the captured picture).
+    QRectF ShowablePart(const QRect &area) const;
 
 private:
     QPainter *m_painter;
@@ -86,5 +91,6 @@ private:
     QPainterPath m_path;
     QRect m_pathClip;
     bool m_capturing = false;
+    QRect m_captureSurface;
     std::vector<TGlyphPiece> m_captured;
 };

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QTextLayout>
 #include <optional>
+#include <vector>
 
 class TCanvas;
 class QPainter;
@@ -49,14 +50,17 @@ public:
     QSize Extent() const { return m_extent; }
     int LineCount() const { return m_layout.lineCount(); }
     void Draw(QPainter &painter, const QColor &color) const;
-    // The glyph outlines of every line at their drawing positions.
-    QPainterPath Outline() const;
+    // The glyph outlines of every line at their drawing positions; given an
+    // area, only of the glyphs whose ink reaches it (or comes within `reach`).
+    QPainterPath Outline(const std::optional<QRectF> &area = std::nullopt, qreal reach = 0) const;
 
 private:
     void Lay(const TRect &rect, unsigned format);
 
     QTextLayout m_layout;
     QSize m_extent;
+    // Each line's ink where it was measured: the lines of a block.
+    std::vector<std::optional<QRectF>> m_lineInk;
 };
 
 // Draws `text` laid out in `rect` with the canvas font, letter spacing and
