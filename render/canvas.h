@@ -13,6 +13,7 @@
 #include <vector>
 
 class QPainter;
+class TextLayoutCache;
 
 // One piece of laid-out text: glyph outlines (filled by the nonzero rule) and
 // the rectangle the picture clips them to.
@@ -72,6 +73,10 @@ public:
     void BeginCapture(const QRect &surface);
     const std::vector<TGlyphPiece> &Captured() const { return m_captured; }
 
+    // Where text drawn on this canvas is laid out and kept; none lays it out afresh.
+    TextLayoutCache *Layouts() const { return m_layouts; }
+    void UseLayouts(TextLayoutCache *layouts) { m_layouts = layouts; }
+
     // The part of `area` that can show on this canvas: inside the clip and
     // on the surface (the painter's device, or the captured picture).
     QRectF ShowablePart(const QRect &area) const;
@@ -93,4 +98,5 @@ private:
     bool m_capturing = false;
     QRect m_captureSurface;
     std::vector<TGlyphPiece> m_captured;
+    TextLayoutCache *m_layouts = nullptr;
 };

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QRawFont>
 #include <QTextOption>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -237,10 +238,48 @@ QPainterPath TextBlock::Outline(const std::optional<QRectF> &area, qreal reach) 
     return outline;
 }
 
+// A caption keeps its measured block and its drawn text: two layouts.
+constexpr size_t CachedLayouts = 2;
+
+struct TextLayoutCache::Entry {
+    QFont font;
+    QString text;
+    TRect rect;
+    unsigned format;
+    TextBlock block;
+
+    bool Holds(const QFont &f, const QString &t, const TRect &r, unsigned fm) const
+    {
+        return format == fm && rect == r && font == f && text == t;
+    }
+};
+
+TextLayoutCache::TextLayoutCache() = default;
+TextLayoutCache::~TextLayoutCache() = default;
+
+const TextBlock &TextLayoutCache::Block(const QFont &font, const QString &text, const TRect &rect,
+                                        unsigned format)
+{
+    auto found = std::find_if(m_entries.begin(), m_entries.end(),
+                              [&](const auto &entry) { return entry->Holds(font, text, rect, format); });
+    if (found == m_entries.end()) {
+        if (m_entries.size() == CachedLayouts)
+            m_entries.erase(m_entries.begin());
+        m_entries.push_back(std::unique_ptr<Entry>(
+            new Entry{font, text, rect, format, TextBlock(font, text, rect, format)}));
+        return m_entries.back()->block;
+    }
+    std::rotate(found, found + 1, m_entries.end());
+    return m_entries.back()->block;
+}
+
 int DrawTextEx(TCanvas &canvas, const QString &text, TRect &rect, unsigned format,
                const std::optional<TRect> &shownArea)
 {
-    const TextBlock block(canvas.EffectiveFont(), text, rect, format);
+    std::optional<TextBlock> unkept;
+    TextLayoutCache *layouts = canvas.Layouts();
+    const TextBlock &block = layouts ? layouts->Block(canvas.EffectiveFont(), text, rect, format)
+                                     : unkept.emplace(canvas.EffectiveFont(), text, rect, format);
     if (format & DT_CALCRECT) {
         rect.Right = rect.Left + block.Extent().width();
         rect.Bottom = rect.Top + block.Extent().height();

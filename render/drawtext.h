@@ -11,6 +11,7 @@
 #include <QSize>
 #include <QString>
 #include <QTextLayout>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -61,6 +62,24 @@ private:
     QSize m_extent;
     // Each line's ink where it was measured: the lines of a block.
     std::vector<std::optional<QRectF>> m_lineInk;
+};
+
+// The last few texts laid out, each kept while nothing it depends on
+// changes: the picture and its cut lines lay out the same caption, and a
+// long text makes every layout costly.
+class TextLayoutCache {
+public:
+    TextLayoutCache();
+    ~TextLayoutCache();
+    TextLayoutCache(const TextLayoutCache &) = delete;
+    TextLayoutCache &operator=(const TextLayoutCache &) = delete;
+
+    // The text laid out as TextBlock lays it out, from the cache when it is there.
+    const TextBlock &Block(const QFont &font, const QString &text, const TRect &rect, unsigned format);
+
+private:
+    struct Entry;
+    std::vector<std::unique_ptr<Entry>> m_entries; // the latest last
 };
 
 // Draws `text` laid out in `rect` with the canvas font, letter spacing and

@@ -291,7 +291,8 @@ TRect PlaceTextBlock(TAlignment alignment, const TRect &block, const TRect &area
 }
 
 void MeasureEffectText(const QString &text, T3DCaption *effects, TRect &rect, const TFont &font,
-                       bool multiLine, bool showAccel, int extraMargin, unsigned format)
+                       bool multiLine, bool showAccel, int extraMargin, unsigned format,
+                       TextLayoutCache *layouts)
 {
     auto *fx = dynamic_cast<TFxCaption *>(effects);
     if (fx && fx->Angle() != 0) {
@@ -311,6 +312,7 @@ void MeasureEffectText(const QString &text, T3DCaption *effects, TRect &rect, co
             measuring |= DT_NOPREFIX;
         const bool blank = text.isEmpty() || (showAccel && text == QLatin1String("&"));
         TCanvas screen;
+        screen.UseLayouts(layouts);
         screen.Font().Assign(font);
         const CharacterExtraGuard spacing(screen, effects ? effects->Tracing() : 0);
         DrawTextEx(screen, blank ? QStringLiteral(" ") : text, rect, measuring);
@@ -322,11 +324,11 @@ void MeasureEffectText(const QString &text, T3DCaption *effects, TRect &rect, co
 
 TRect AlignTextBlock(TAlignment alignment, const QString &text, T3DCaption *effects,
                      const TRect &rect, const TFont &font, bool multiLine, bool showAccel,
-                     unsigned format)
+                     unsigned format, TextLayoutCache *layouts)
 {
     TRect measured = rect;
     measured.Right -= 1;
-    MeasureEffectText(text, effects, measured, font, multiLine, showAccel, 0, format);
+    MeasureEffectText(text, effects, measured, font, multiLine, showAccel, 0, format, layouts);
     return PlaceTextBlock(alignment, measured, rect);
 }
 

@@ -122,6 +122,22 @@ TEST(CutLines, LetterReachingLeftOfTheTextStartIsCutWhole)
     EXPECT_NEAR(atForty.bottom(), expected.bottom(), 0.01);
 }
 
+// Three lines of big letters overhang the blank above and below: they are
+// cut at its edges, as the picture is, and no cut line leaves the blank.
+TEST(CutLines, ABlockTallerThanTheBlankIsCutAtItsEdges)
+{
+    TShapeControl view;
+    SetUpScrollSaw(view, 0, 0);
+    view.Caption()->setCaption(QStringLiteral("Walnut Cherry Maple"));
+    view.Caption()->Font()->setSize(200);
+    view.Caption()->setMultiLine(true);
+    view.Caption()->setAlignment(agCenter);
+    const QRectF letters = PathOf(BuildCutLines(view, {}).letters).boundingRect();
+    EXPECT_TRUE(QRectF(0, 0, 960, 144).contains(letters)) << letters.top() << " " << letters.bottom();
+    EXPECT_EQ(letters.top(), 0);
+    EXPECT_EQ(letters.bottom(), 144);
+}
+
 TEST(CutLines, BlankOutlineOnlyWithPageOutline)
 {
     TShapeControl view;

@@ -387,6 +387,25 @@ TEST(CaptionText, EmptyTextDrawsNothingYetCentreStillResetsPosition)
     EXPECT_EQ(view.Caption()->FontFX()->PosY(), 0);
 }
 
+// A text far longer than the blank hands over only the glyphs that can show
+// on it, on one line and as a block of many lines centred on the blank.
+TEST(CaptionGlyphs, OnlyGlyphsThatCanShowAreHandedOver)
+{
+    TShapeControl view;
+    SetUpCaption(view, QStringLiteral("Walnut ").repeated(600), 40);
+    for (const bool multiLine : {false, true}) {
+        view.Caption()->setMultiLine(multiLine);
+        view.Caption()->setAlignment(multiLine ? agCenter : agTopLeft);
+        QRectF handedOver;
+        for (const TGlyphPiece &piece : view.CaptionGlyphs())
+            handedOver |= piece.outline.boundingRect();
+        EXPECT_FALSE(handedOver.isEmpty()) << "multi-line " << multiLine;
+        // Near the blank: within a few letters of its edges.
+        EXPECT_TRUE(QRectF(-400, -400, 960 + 800, 144 + 800).contains(handedOver))
+            << "multi-line " << multiLine;
+    }
+}
+
 TEST(DrawTextLayout, AmpersandTabsAndPrefixes)
 {
     QFont font = TFont().ToQFont();
