@@ -157,11 +157,14 @@ void BM_KerningBarToRepaintWithLongTextAndEveryCutLineView(benchmark::State &sta
     form.Edit1->setText(LongText());
     form.CheckBox1->setChecked(state.range(0) != 0);
     ShowEveryCutLineView(form);
+    // Steps through more Kern values than the caption keeps layouts for, so
+    // that every step lays the text out again.
+    constexpr int kKernValues = 10;
     const int from = int(state.range(1));
-    int kern = from;
+    int step = 0;
     for (auto _ : state) {
-        kern = kern == from ? from + 1 : from;
-        form.ScrollBar7->setPosition(kern);
+        step = (step + 1) % kKernValues;
+        form.ScrollBar7->setPosition(from + step);
         QCoreApplication::processEvents();
     }
 }
@@ -171,12 +174,13 @@ BENCHMARK(BM_KerningBarToRepaintWithLongTextAndEveryCutLineView)
     ->Unit(benchmark::kMillisecond);
 
 // Opening such a pattern file with every cut-line view on, to its repaint.
-// Two files take turns, so that every open changes the pattern.
+// Three files take turns, so that every open changes the pattern and finds
+// none of its layouts kept.
 void BM_OpenLongPatternFileWithEveryCutLineView(benchmark::State &state)
 {
     QTemporaryDir folder;
     QStringList files;
-    for (const QString &first : {QStringLiteral("Oak "), QStringLiteral("Ash ")}) {
+    for (const QString &first : {QStringLiteral("Oak "), QStringLiteral("Ash "), QStringLiteral("Elm ")}) {
         PatternSettings settings;
         settings.Text = first + LongText();
         settings.Multiline = state.range(0) != 0;
@@ -189,7 +193,7 @@ void BM_OpenLongPatternFileWithEveryCutLineView(benchmark::State &state)
     for (auto _ : state) {
         form.OpenChosenPatternFile(files[next]);
         QCoreApplication::processEvents();
-        next = 1 - next;
+        next = (next + 1) % files.size();
     }
 }
 BENCHMARK(BM_OpenLongPatternFileWithEveryCutLineView)
