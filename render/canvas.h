@@ -13,6 +13,7 @@
 #include <vector>
 
 class QPainter;
+class TextLayoutCache;
 
 // One piece of laid-out text: glyph outlines (filled by the nonzero rule) and
 // the rectangle the picture clips them to.
@@ -67,9 +68,18 @@ public:
     void StrokePath();
 
     // From now on, text goes into the captured pieces instead of onto the
-    // surface or into the path, each with the clip it would be drawn with.
-    void BeginCapture() { m_capturing = true; }
+    // surface or into the path, each with the clip it would be drawn with,
+    // cut to `surface`: the picture the text would be drawn into.
+    void BeginCapture(const QRect &surface);
     const std::vector<TGlyphPiece> &Captured() const { return m_captured; }
+
+    // Where text drawn on this canvas is laid out and kept; none lays it out afresh.
+    TextLayoutCache *Layouts() const { return m_layouts; }
+    void UseLayouts(TextLayoutCache *layouts) { m_layouts = layouts; }
+
+    // The part of `area` that can show on this canvas: inside the clip and
+    // on the surface (the painter's device, or the captured picture).
+    QRectF ShowablePart(const QRect &area) const;
 
 private:
     QPainter *m_painter;
@@ -86,5 +96,7 @@ private:
     QPainterPath m_path;
     QRect m_pathClip;
     bool m_capturing = false;
+    QRect m_captureSurface;
     std::vector<TGlyphPiece> m_captured;
+    TextLayoutCache *m_layouts = nullptr;
 };

@@ -287,7 +287,7 @@ void TBaseShape::DrawShapeCaption(TCanvas &canvas, const TRect &rect)
 std::vector<TGlyphPiece> TBaseShape::CaptionGlyphs()
 {
     TCanvas canvas;
-    canvas.BeginCapture();
+    canvas.BeginCapture(ClientRect().ToQRect());
     DrawShapeCaption(canvas, ClientRect());
     return canvas.Captured();
 }

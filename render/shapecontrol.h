@@ -113,7 +113,8 @@ public:
     // Paints the whole view onto a canvas whose origin is the view's top-left.
     void RenderTo(QPainter &canvas);
     // The caption's glyph outlines exactly as RenderTo lays them out, in the
-    // view's pixels, with the rectangles the picture clips them to.
+    // view's pixels, with the rectangles the picture clips them to (never
+    // beyond the view). Glyphs that cannot show may be left out.
     std::vector<TGlyphPiece> CaptionGlyphs();
     // The view on white, exactly Width x Height pixels; a null image when
     // the view has no area. Throws EOutOfResources when no image can be had.

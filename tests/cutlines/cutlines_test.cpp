@@ -101,6 +101,43 @@ TEST(CutLines, PulledTogetherLettersWeldIntoPiecesThatNeverCross)
     EXPECT_EQ(Crossings(withBar.letters), 0);
 }
 
+// The cut lines take the picture's clip: the italic j's tail, which reaches
+// left of where the text starts, is cut whole while it is on the blank.
+TEST(CutLines, LetterReachingLeftOfTheTextStartIsCutWhole)
+{
+    TShapeControl view;
+    SetUpScrollSaw(view, 0);
+    view.Caption()->setCaption(QStringLiteral("jig"));
+    view.Caption()->Font()->setName(QStringLiteral("Liberation Serif"));
+    view.Caption()->Font()->setStyle(fsItalic);
+    view.Caption()->FontFX()->SetPos(100, 20);
+    const QRectF further = PathOf(BuildCutLines(view, {}).letters).boundingRect();
+    view.Caption()->FontFX()->SetPos(40, 20);
+    const QRectF atForty = PathOf(BuildCutLines(view, {}).letters).boundingRect();
+    EXPECT_LT(atForty.left(), 40 - 5);
+    const QRectF expected = further.translated(-60, 0);
+    EXPECT_NEAR(atForty.left(), expected.left(), 0.01);
+    EXPECT_NEAR(atForty.right(), expected.right(), 0.01);
+    EXPECT_NEAR(atForty.top(), expected.top(), 0.01);
+    EXPECT_NEAR(atForty.bottom(), expected.bottom(), 0.01);
+}
+
+// Three lines of big letters overhang the blank above and below: they are
+// cut at its edges, as the picture is, and no cut line leaves the blank.
+TEST(CutLines, ABlockTallerThanTheBlankIsCutAtItsEdges)
+{
+    TShapeControl view;
+    SetUpScrollSaw(view, 0, 0);
+    view.Caption()->setCaption(QStringLiteral("Walnut Cherry Maple"));
+    view.Caption()->Font()->setSize(200);
+    view.Caption()->setMultiLine(true);
+    view.Caption()->setAlignment(agCenter);
+    const QRectF letters = PathOf(BuildCutLines(view, {}).letters).boundingRect();
+    EXPECT_TRUE(QRectF(0, 0, 960, 144).contains(letters)) << letters.top() << " " << letters.bottom();
+    EXPECT_EQ(letters.top(), 0);
+    EXPECT_EQ(letters.bottom(), 144);
+}
+
 TEST(CutLines, BlankOutlineOnlyWithPageOutline)
 {
     TShapeControl view;

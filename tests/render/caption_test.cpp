@@ -179,6 +179,27 @@ TEST(CaptionText, TextNeverLeavesItsRectangle)
     EXPECT_EQ(Pixel(image, 500, 143), Black);
 }
 
+// The italic j's tail reaches well left of where the text starts: with room
+// on the blank it is drawn whole, filled or outlined, as it is further right.
+TEST(CaptionText, LetterReachingLeftOfTheTextStartIsWhole)
+{
+    TShapeControl view;
+    SetUpCaption(view, QStringLiteral("jig"), 80);
+    view.Caption()->Font()->setName(QStringLiteral("Liberation Serif"));
+    view.Caption()->Font()->setStyle(fsItalic);
+    for (const TThreeDStyle style : {tdNone, tdOutline}) {
+        view.Caption()->FontFX()->setStyle(style);
+        view.Caption()->FontFX()->SetPos(100, 20);
+        const QImage further = Render(view);
+        view.Caption()->FontFX()->setPosX(40);
+        const QImage atForty = Render(view);
+        const QRect letters = BoundsOf(atForty, Red);
+        EXPECT_LT(letters.left(), 1 + 40 - 5) << "style " << style;
+        EXPECT_EQ(letters, BoundsOf(further, Red).translated(-60, 0)) << "style " << style;
+        EXPECT_EQ(CountColour(atForty, Red), CountColour(further, Red)) << "style " << style;
+    }
+}
+
 TEST(CaptionText, PositionBeyondTheWidthDrawsNothing)
 {
     TShapeControl view;
@@ -364,6 +385,25 @@ TEST(CaptionText, EmptyTextDrawsNothingYetCentreStillResetsPosition)
     EXPECT_EQ(CountColour(Render(view), Red), 0);
     EXPECT_EQ(view.Caption()->FontFX()->PosX(), 0);
     EXPECT_EQ(view.Caption()->FontFX()->PosY(), 0);
+}
+
+// A text far longer than the blank hands over only the glyphs that can show
+// on it, on one line and as a block of many lines centred on the blank.
+TEST(CaptionGlyphs, OnlyGlyphsThatCanShowAreHandedOver)
+{
+    TShapeControl view;
+    SetUpCaption(view, QStringLiteral("Walnut ").repeated(600), 40);
+    for (const bool multiLine : {false, true}) {
+        view.Caption()->setMultiLine(multiLine);
+        view.Caption()->setAlignment(multiLine ? agCenter : agTopLeft);
+        QRectF handedOver;
+        for (const TGlyphPiece &piece : view.CaptionGlyphs())
+            handedOver |= piece.outline.boundingRect();
+        EXPECT_FALSE(handedOver.isEmpty()) << "multi-line " << multiLine;
+        // Near the blank: within a few letters of its edges.
+        EXPECT_TRUE(QRectF(-400, -400, 960 + 800, 144 + 800).contains(handedOver))
+            << "multi-line " << multiLine;
+    }
 }
 
 TEST(DrawTextLayout, AmpersandTabsAndPrefixes)
