@@ -5,7 +5,7 @@
 #include "app/fretcard1.h"
 
 #include "app/cutlinesoverlay.h"
-#include "app/inchtext.h"
+#include "core/units.h"
 #include "patternfile/patternfile.h"
 #include "render/shapecontrol.h"
 #include "ui/messagebox.h"
@@ -40,6 +40,9 @@ constexpr int kResetHeight = 144;
 const QString kResetText = QStringLiteral("Scroll Saw");
 const QString kResetCaption = QStringLiteral("Pattern Reset");
 const QString kResetQuestion = QStringLiteral("Are you sure you want to reset the pattern?");
+
+// The status strip shows the blank's sides in inches, to the hundredth.
+QString BlankSideText(int pixels) { return InchesText(pixels, 2, TDecimals::Fixed, QLocale()); }
 
 std::unique_ptr<TDialogHost> OwnHostUnless(TDialogHost *host)
 {
@@ -127,14 +130,14 @@ void TForm1::ScrollBar1Change()
 void TForm1::ScrollBar2Change()
 {
     PatternView()->setWidth(ScrollBar2->Position());
-    Label7->setText(InchText(PatternView()->Width()));
+    Label7->setText(BlankSideText(PatternView()->Width()));
     MoveBaseBarShape();
 }
 
 void TForm1::ScrollBar3Change()
 {
     PatternView()->setHeight(ScrollBar3->Position());
-    Label9->setText(InchText(PatternView()->Height()));
+    Label9->setText(BlankSideText(PatternView()->Height()));
     MoveBaseBarShape();
 }
 

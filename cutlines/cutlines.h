@@ -3,6 +3,8 @@
 // the base bar joined to them, and the blank's outline, as closed contours in
 // pattern pixels (96 per inch, origin the blank's top-left, y down).
 
+#include "core/units.h"
+
 #include <QPolygonF>
 #include <QRect>
 #include <QSize>
@@ -13,7 +15,7 @@ class QPainterPath;
 class TBaseShape;
 
 // Cut lines may leave the true outline by at most a thousandth of an inch.
-inline constexpr double CutTolerancePixels = 96.0 / 1000.0;
+inline constexpr double CutTolerancePixels = Units::kPixelsPerInch / 1000.0;
 
 struct TCutContour {
     // Closed: the last point joins the first, which is not repeated.

@@ -1,5 +1,6 @@
 #include "cutlines/cutlinespage.h"
 
+#include "core/units.h"
 #include "render/pageplacement.h"
 
 #include <QIODevice>
@@ -9,9 +10,7 @@
 #include <QPdfWriter>
 
 namespace {
-constexpr double PixelsPerInch = 96.0;
-constexpr double PointsPerInch = 72.0;
-constexpr double CentimetresPerInch = 2.54;
+constexpr double PixelsPerInch = Units::kPixelsPerInch;
 constexpr double StrokePoints = 0.5;
 // The PDF's own unit grid: fine enough that rounding never shows in a cut.
 constexpr int PdfResolution = 1200;
@@ -49,8 +48,8 @@ void PaintCutLinesPage(QPainter &painter, const TCutLines &lines, const std::opt
     const QPaintDevice &device = *painter.device();
     const double unitsPerPixelX = device.logicalDpiX() / PixelsPerInch;
     const double unitsPerPixelY = device.logicalDpiY() / PixelsPerInch;
-    const QPointF corner(PagePlacement::kPictureLeftCm / CentimetresPerInch * device.logicalDpiX(),
-                         PagePlacement::kPictureTopCm / CentimetresPerInch * device.logicalDpiY());
+    const QPointF corner(PagePlacement::kPictureLeftCm / Units::kCmPerInch * device.logicalDpiX(),
+                         PagePlacement::kPictureTopCm / Units::kCmPerInch * device.logicalDpiY());
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -62,7 +61,7 @@ void PaintCutLinesPage(QPainter &painter, const TCutLines &lines, const std::opt
     }
     QPen pen(Qt::black);
     pen.setCosmetic(false);
-    pen.setWidthF(StrokePoints / PointsPerInch * PixelsPerInch);
+    pen.setWidthF(StrokePoints / Units::kPointsPerInch * PixelsPerInch);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);

@@ -1,6 +1,7 @@
 #pragma once
 // The exporter's command line: what to draw, what to write and where.
 
+#include "core/units.h"
 #include "cutlines/stencil.h"
 
 #include <QSize>
@@ -37,11 +38,11 @@ struct TPatternOverrides {
 
 namespace ExportLimits {
 // A blank may be far larger than the window's, up to a long house sign.
-inline constexpr int kMaxBlankSidePixels = 120 * 96;
-inline constexpr double kMinLetterHeightPixels = 96.0 / 25.4; // 1 mm
-inline constexpr double kMaxLetterHeightPixels = 10 * 96.0;
-inline constexpr double kMaxMarginPixels = 10 * 96.0;
-inline constexpr double kDefaultMarginPixels = 96.0 / 4;
+inline constexpr int kMaxBlankSidePixels = 120 * Units::kPixelsPerInch;
+inline constexpr double kMinLetterHeightPixels = Units::kPixelsPerInch / Units::kMmPerInch; // 1 mm
+inline constexpr double kMaxLetterHeightPixels = 10.0 * Units::kPixelsPerInch;
+inline constexpr double kMaxMarginPixels = 10.0 * Units::kPixelsPerInch;
+inline constexpr double kDefaultMarginPixels = Units::kPixelsPerInch / 4.0;
 } // namespace ExportLimits
 
 struct TExportOptions {

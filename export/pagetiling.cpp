@@ -6,7 +6,7 @@ namespace {
 using namespace PageTiling;
 
 constexpr QSizeF kLetterInches(8.5, 11.0);
-constexpr QSizeF kA4Inches(210.0 / 25.4, 297.0 / 25.4);
+constexpr QSizeF kA4Inches(210.0 / Units::kMmPerInch, 297.0 / Units::kMmPerInch);
 
 // How many tiles of `printable` pixels, each overlapping the last, cover `length`.
 int TileCount(int length, int printable)
@@ -50,10 +50,10 @@ QSizeF PortraitInches(TPaper paper) { return paper == TPaper::A4 ? kA4Inches : k
 
 QSize PrintableArea(QSizeF pageInches)
 {
-    const double sideMarginsInches = 2 * kMarginCm / kCmPerInch;
-    const double topAndBottomInches = 2 * kTopMarginCm / kCmPerInch;
-    return QSize(int(std::floor((pageInches.width() - sideMarginsInches) * kPatternPixelsPerInch)),
-                 int(std::floor((pageInches.height() - topAndBottomInches) * kPatternPixelsPerInch)));
+    const double sideMarginsInches = 2 * kMarginCm / Units::kCmPerInch;
+    const double topAndBottomInches = 2 * kTopMarginCm / Units::kCmPerInch;
+    return QSize(int(std::floor((pageInches.width() - sideMarginsInches) * Units::kPixelsPerInch)),
+                 int(std::floor((pageInches.height() - topAndBottomInches) * Units::kPixelsPerInch)));
 }
 
 TPageTiling PlanPages(QSize patternPixels, TPaper paper)

@@ -5,6 +5,7 @@
 // in whichever orientation needs fewer pages (landscape when both need as
 // many), so the printed pages tape together with the lines meeting.
 
+#include "core/units.h"
 #include "export/exportoptions.h"
 #include "render/pageplacement.h"
 
@@ -15,8 +16,6 @@
 #include <vector>
 
 namespace PageTiling {
-inline constexpr double kCmPerInch = 2.54;
-inline constexpr double kPatternPixelsPerInch = 96.0;
 // Where Export PDF puts the picture, and the margin kept on every side.
 inline constexpr double kMarginCm = PagePlacement::kPictureLeftCm;
 inline constexpr double kTopMarginCm = PagePlacement::kPictureTopCm;

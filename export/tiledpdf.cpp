@@ -13,9 +13,8 @@ using namespace PageTiling;
 // As Export PDF writes: fine enough that placing by centimetres never rounds
 // a picture's edge, pictures stored losslessly, no margins.
 constexpr int kPdfResolution = 1200;
-constexpr double kUnitsPerPixel = kPdfResolution / kPatternPixelsPerInch;
-constexpr double kUnitsPerCm = kPdfResolution / kCmPerInch;
-constexpr double kPointsPerInch = 72.0;
+constexpr double kUnitsPerPixel = double(kPdfResolution) / Units::kPixelsPerInch;
+constexpr double kUnitsPerCm = kPdfResolution / Units::kCmPerInch;
 
 // Alignment marks: a cross in a ring, in a colour no pattern uses.
 const QColor kMarkColor(255, 0, 0);
@@ -33,7 +32,7 @@ QPageLayout LayoutFor(const TPageTiling &tiling)
 {
     const QSizeF portraitInches = tiling.landscape ? tiling.pageInches.transposed() : tiling.pageInches;
     // Exact points, never snapped to a "nearby" standard size.
-    const QPageSize size(portraitInches * kPointsPerInch, QPageSize::Point, QString(), QPageSize::ExactMatch);
+    const QPageSize size(portraitInches * double(Units::kPointsPerInch), QPageSize::Point, QString(), QPageSize::ExactMatch);
     return QPageLayout(size, tiling.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
                        QMarginsF(0, 0, 0, 0));
 }
