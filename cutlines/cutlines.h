@@ -4,6 +4,7 @@
 // pattern pixels (96 per inch, origin the blank's top-left, y down).
 
 #include "core/units.h"
+#include "render/patternshapes.h"
 
 #include <QPolygonF>
 #include <QRect>
@@ -12,7 +13,6 @@
 #include <vector>
 
 class QPainterPath;
-class TBaseShape;
 
 // Cut lines may leave the true outline by at most a thousandth of an inch.
 inline constexpr double CutTolerancePixels = Units::kPixelsPerInch / 1000.0;
@@ -32,15 +32,9 @@ struct TCutLines {
     std::vector<TCutContour> blank;
 };
 
-struct TCutLineOptions {
-    // The base bar's pixels (right and bottom inclusive, as QRect counts
-    // them), when the pattern has one.
-    std::optional<QRect> baseBar;
-};
-
-// The cut lines of what the view shows: its caption as it lays it out, and
-// its blank when it is outlined.
-TCutLines BuildCutLines(TBaseShape &view, const TCutLineOptions &options);
+// The cut lines of what the view lays out: its letters, joined to the base
+// bar when there is one, and its blank when it is outlined.
+TCutLines BuildCutLines(const TPatternShapes &shapes);
 
 // The contours as one path, filled even-odd so that holes stay open: how
 // every drawing of the cut lines (page, overlay, spots) turns them into a shape.

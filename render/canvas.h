@@ -6,6 +6,7 @@
 #include "colors.h"
 #include "font.h"
 #include "graphtypes.h"
+#include "patternshapes.h"
 
 #include <QFont>
 #include <QPainterPath>
@@ -13,13 +14,6 @@
 #include <vector>
 
 class QPainter;
-
-// One piece of laid-out text: glyph outlines (filled by the nonzero rule) and
-// the rectangle the picture clips them to.
-struct TGlyphPiece {
-    QPainterPath outline;
-    QRect clip;
-};
 
 struct TPenState {
     bool Visible = true;

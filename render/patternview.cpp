@@ -1,5 +1,6 @@
 #include "render/patternview.h"
 
+#include "render/basebargeometry.h"
 #include "render/shapecontrol.h"
 
 namespace {
@@ -34,4 +35,15 @@ void PreparePatternView(TBaseShape &view)
     caption->FontFX()->setShadowDepth(0);
     caption->FontFX()->SetPos(0, 0);
     caption->FontFX()->setTracing(0);
+}
+
+TPatternShapes PatternShapes(TBaseShape &view, bool base)
+{
+    TPatternShapes shapes;
+    shapes.blankSize = QSize(view.Width(), view.Height());
+    shapes.glyphs = view.CaptionGlyphs();
+    shapes.blankOutline = view.BlankOutline();
+    if (base)
+        shapes.baseBar = BaseBar::Rectangle(view.Width(), view.Height());
+    return shapes;
 }

@@ -6,6 +6,7 @@
 
 #include "render/colors.h"
 #include "render/font.h"
+#include "render/patternshapes.h"
 
 #include <QString>
 
@@ -19,3 +20,6 @@ TFont PresetFont(TColor color);
 
 // Everything but the view's place and size.
 void PreparePatternView(TBaseShape &view);
+
+// What `view` lays out, with the base bar under the letters when `base`.
+TPatternShapes PatternShapes(TBaseShape &view, bool base);

@@ -292,6 +292,23 @@ std::vector<TGlyphPiece> TBaseShape::CaptionGlyphs()
     return canvas.Captured();
 }
 
+QPainterPath TBaseShape::BlankOutline()
+{
+    if (m_bevel.Width() <= 0 || !IsBoxShape(m_shape))
+        return {};
+    TPointList points;
+    BuildShapePoints(ClientRect(), m_shape, nullptr, points, m_shadow, &m_bevel, m_roundPercent, m_brush, m_square);
+    constexpr int BlankTopLeft = 3, BlankBottomRight = 4, BlankCorner = 5;
+    const int depth = m_shadow.EffectiveDepth();
+    const QPointF back(depth, depth);
+    const QPointF topLeft = QPointF(UnpackPoint(points[BlankTopLeft])) - back;
+    const QPointF bottomRight = QPointF(UnpackPoint(points[BlankBottomRight])) - back;
+    const QPointF corner = QPointF(UnpackPoint(points[BlankCorner])) - back;
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(topLeft, bottomRight), corner.x() / 2, corner.y() / 2);
+    return outline;
+}
+
 QImage TBaseShape::Snapshot()
 {
     if (Width() <= 0 || Height() <= 0)

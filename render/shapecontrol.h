@@ -11,6 +11,7 @@
 #include "shapesettings.h"
 
 #include <QImage>
+#include <QPainterPath>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -115,6 +116,9 @@ public:
     // The caption's glyph outlines exactly as RenderTo lays them out, in the
     // view's pixels, with the rectangles the picture clips them to.
     std::vector<TGlyphPiece> CaptionGlyphs();
+    // The blank's outline as RenderTo draws it: its box figure, moved back by
+    // the shadow. Empty without a page outline or for a figure not a box.
+    QPainterPath BlankOutline();
     // The view on white, exactly Width x Height pixels; a null image when
     // the view has no area. Throws EOutOfResources when no image can be had.
     QImage Snapshot();
