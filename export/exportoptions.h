@@ -3,6 +3,7 @@
 
 #include "core/units.h"
 #include "cutlines/stencil.h"
+#include "page/page.h"
 
 #include <QSize>
 #include <QString>
@@ -17,7 +18,6 @@ inline constexpr int kBadArguments = 2;
 } // namespace ExitStatus
 
 enum class TExportFormat { Bmp, Pdf, Svg, Dxf, CutPdf };
-enum class TPaper { Letter, A4 };
 
 // Settings given on the command line; each replaces the pattern file's (or
 // the initial) value.
