@@ -2,7 +2,7 @@
 
 #include "core/units.h"
 #include "cutlines/cutwidths.h"
-#include "patternfile/patternsettings.h"
+#include "core/pattern.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>

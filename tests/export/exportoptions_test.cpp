@@ -2,6 +2,10 @@
 // refusal with its message; --help and --version as the program prints them.
 #include "export/exportoptions.h"
 #include "export_test_support.h"
+#include "export/patternsetup.h"
+#include "patternfile/patternfile.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -35,6 +39,24 @@ TEST(ExportOptions, EveryOverrideIsTaken)
     EXPECT_EQ(parsed.options.format, TExportFormat::CutPdf);
     EXPECT_EQ(parsed.options.paper, TPaper::A4);
     EXPECT_TRUE(parsed.options.overwrite);
+}
+
+TEST(ExportSettings, APatternFilesBaseSquaresTheCornersAndFillsTheLettersAsOpenDoes)
+{
+    QTemporaryDir dir;
+    PatternSettings saved;
+    saved.Corners = 30; // as a hand-edited file might say
+    saved.Base = true;
+    const QString file = dir.filePath("base.frcd");
+    SavePatternFile(file, saved);
+    const PatternSettings opened = SettingsFor(file, {});
+    EXPECT_EQ(opened.Corners, 0);
+    EXPECT_FALSE(opened.TextOutline);
+    EXPECT_TRUE(opened.Base);
+
+    TPatternOverrides corners;
+    corners.corners = 30;
+    EXPECT_EQ(SettingsFor(file, corners).Corners, 30) << "a number on the command line has the last word";
 }
 
 TEST(ExportOptions, TheFormatComesFromTheOutputsEndingWhenNotGiven)
