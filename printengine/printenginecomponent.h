@@ -62,7 +62,6 @@ public:
     int WriteDocFile(const QString &fileName);
 
     bool DocumentOpen() const { return m_doc != 0; }
-    EngineAbi::Doc DocumentHandle() const { return m_doc; }
     std::int32_t Status() const { return m_status; }
     // The open flags OpenDoc passes for the current property values.
     std::int32_t OpenFlags() const;

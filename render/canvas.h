@@ -46,8 +46,6 @@ public:
 
     int TextCharacterExtra() const { return m_characterExtra; }
     void SetTextCharacterExtra(int extra);
-    // Every value ever given to SetTextCharacterExtra, in order.
-    const std::vector<int> &CharacterExtraHistory() const { return m_extraHistory; }
 
     const std::optional<QRect> &ClipRect() const { return m_clip; }
     void SelectClipRect(const std::optional<QRect> &clip) { m_clip = clip; }
@@ -74,7 +72,6 @@ private:
     bool m_brushHollow = false;
     TColor m_brushColor = clWhite;
     int m_characterExtra = 0;
-    std::vector<int> m_extraHistory;
     std::optional<QRect> m_clip;
     bool m_pathOpen = false;
     QPainterPath m_path;

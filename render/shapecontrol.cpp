@@ -152,7 +152,6 @@ void TBaseShape::ReportChange()
 
 void TBaseShape::RequestRepaint()
 {
-    ++m_repaintRequests;
     if (Transparent())
         update();
     else
@@ -174,7 +173,6 @@ void TBaseShape::RebuildGeometry()
                      m_roundPercent, m_brush, m_square);
     m_geometrySize = size();
     m_geometryStale = false;
-    ++m_geometryBuilds;
 }
 
 bool TBaseShape::UsesFillBitmap() const

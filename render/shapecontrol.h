@@ -128,12 +128,6 @@ public:
     // Where the caption goes: inside the outline, clear of the shadow.
     TRect CaptionRect() const { return CaptionRectFor(ClientRect()); }
 
-    const TPointList &ShapePoints() const { return m_shapePoints; }
-    bool GeometryStale() const { return m_geometryStale; }
-    // How often the geometry was built and a repaint asked for, for tests.
-    int GeometryBuildCount() const { return m_geometryBuilds; }
-    int RepaintRequestCount() const { return m_repaintRequests; }
-
 protected:
     TShapeControlMode Mode() const { return m_mode; }
     void setMode(TShapeControlMode mode);
@@ -179,8 +173,6 @@ private:
     QSize m_reportedSize;
     const TTeeth *m_activeTeeth = nullptr;
     std::unique_ptr<QImage> m_fillBitmap;
-    int m_geometryBuilds = 0;
-    int m_repaintRequests = 0;
 };
 
 class TShapeControl : public TBaseShape {

@@ -122,7 +122,8 @@ TEST_F(FakeEngineTest, SecondOpenDocRaisesKind1WithItsMessageAndCallsNothing)
                                    "operation.");
     }
     EXPECT_TRUE(TakeCalls().empty());
-    EXPECT_EQ(engine->DocumentHandle(), 7);
+    engine->SuppressOutline();
+    EXPECT_EQ(TakeCalls(), (Calls{"SuppressOutline(7)"})) << "the first document stays the open one";
 }
 
 TEST_F(FakeEngineTest, DocumentOperationsWithoutADocumentRaiseKind0AndCallNothing)
