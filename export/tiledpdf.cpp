@@ -1,7 +1,7 @@
 #include "export/tiledpdf.h"
 
 #include "core/errors.h"
-#include "printengine/pictureoutline.h"
+#include "printengine/protocol/pictureoutline.h"
 
 #include <QImage>
 

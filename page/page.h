@@ -5,8 +5,8 @@
 // Export PDF, the cut-line page and the exporter's tiled pages all lay out
 // their pages with it.
 
-#include "printengine/papersizes.h"
-#include "printengine/pdfpage.h"
+#include "printengine/protocol/papersizes.h"
+#include "printengine/protocol/pdfpage.h"
 
 #include <QPageLayout>
 #include <QPointF>

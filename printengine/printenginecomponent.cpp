@@ -1,6 +1,6 @@
 #include "printenginecomponent.h"
 
-#include "enginemessage.h"
+#include "printengine/protocol/enginemessage.h"
 #include "page/page.h"
 
 #include <QApplication>

@@ -4,10 +4,10 @@
 // open flags and settings, and offers the document operations the main
 // window calls. It reaches the engine only through the loader's table.
 
-#include "enginefunctions.h"
+#include "printengine/protocol/enginefunctions.h"
 #include "enginetable.h"
 #include "engineerror.h"
-#include "papersizes.h"
+#include "printengine/protocol/papersizes.h"
 
 #include <QList>
 #include <QPointer>

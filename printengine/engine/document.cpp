@@ -1,7 +1,7 @@
 #include "document.h"
 
 #include "previewwindow.h"
-#include "printengine/enginemessage.h"
+#include "printengine/protocol/enginemessage.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -3,8 +3,8 @@
 // pictures placed on it, plus the preview settings the program handed over.
 
 #include "previewwindow.h"
-#include "printengine/enginefunctions.h"
-#include "printengine/pdfpage.h"
+#include "printengine/protocol/enginefunctions.h"
+#include "printengine/protocol/pdfpage.h"
 
 #include <QImage>
 #include <QPageLayout>

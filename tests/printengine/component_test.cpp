@@ -2,7 +2,7 @@
 // in which order, and what the component refuses to do.
 
 #include "enginetestsupport.h"
-#include "printengine/enginemessage.h"
+#include "printengine/protocol/enginemessage.h"
 
 #include <QCoreApplication>
 

@@ -6,7 +6,7 @@
 #include "page/page.h"
 #include "printengine/engine/document.h"
 #include "printengine/engine/previewwindow.h"
-#include "printengine/papersizes.h"
+#include "printengine/protocol/papersizes.h"
 #include "support/filesizelimit.h"
 #include "support/testfiles.h"
 
