@@ -4,6 +4,8 @@
 // others. The window keeps these values in its controls and the exporter in
 // one PatternSettings; pattern files are read and written as one.
 
+#include "core/units.h"
+
 #include <QString>
 
 // The range of a number of the pattern, as the window's scroll bar for it
@@ -17,7 +19,7 @@ struct PatternRange {
 
 namespace PatternRanges {
 inline constexpr PatternRange FontSize{10, 200};
-inline constexpr PatternRange BlankWidth{96, 960};
+inline constexpr PatternRange BlankWidth{Units::kPixelsPerInch, 10 * Units::kPixelsPerInch}; // 1 to 10 in
 inline constexpr PatternRange BlankHeight{47, 289};
 inline constexpr PatternRange VPos{0, 300};
 inline constexpr PatternRange Corners{0, 100};
