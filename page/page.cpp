@@ -21,15 +21,10 @@ QPageLayout Layout(TPaper paper, bool landscape) { return PdfPage::ExactLayout(P
 
 QPageLayout PatternPageLayout() { return Layout(kPatternPaper, kPatternLandscape); }
 
-QPointF Corner(double dpiX, double dpiY)
-{
-    return QPointF(kCornerCm / Units::kCmPerInch * dpiX, kCornerCm / Units::kCmPerInch * dpiY);
-}
-
 QTransform PatternToPage(double dpiX, double dpiY)
 {
-    const QPointF corner = Corner(dpiX, dpiY);
-    return QTransform(dpiX / Units::kPixelsPerInch, 0, 0, dpiY / Units::kPixelsPerInch, corner.x(), corner.y());
+    return QTransform(dpiX / Units::kPixelsPerInch, 0, 0, dpiY / Units::kPixelsPerInch,
+                      kCornerCm / Units::kCmPerInch * dpiX, kCornerCm / Units::kCmPerInch * dpiY);
 }
 
 void PlacePattern(QPainter &page)

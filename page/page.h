@@ -9,7 +9,6 @@
 #include "printengine/protocol/pdfpage.h"
 
 #include <QPageLayout>
-#include <QPointF>
 #include <QSizeF>
 #include <QTransform>
 
@@ -40,10 +39,8 @@ QPageLayout Layout(TPaper paper, bool landscape);
 // Landscape letter: the page of Print, Export PDF and the cut lines.
 QPageLayout PatternPageLayout();
 
-// Where the pattern's corner lies on a page of `dpiX` by `dpiY` device units
-// per inch, in device units from the paper's corner.
-QPointF Corner(double dpiX, double dpiY);
-// Pattern pixels to the device units of such a page, at 1:1.
+// Pattern pixels to the device units of a page of `dpiX` by `dpiY` units per
+// inch, at 1:1, the pattern's corner kCornerCm from the paper's.
 QTransform PatternToPage(double dpiX, double dpiY);
 // Makes the painter's unit one pattern pixel and its origin the pattern's
 // corner on its device's page, on top of what the painter already does.
