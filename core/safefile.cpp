@@ -1,5 +1,6 @@
 #include "core/safefile.h"
 
+#include "core/completewrites.h"
 #include "core/errors.h"
 
 #include <QDir>
@@ -11,40 +12,6 @@
 #include <system_error>
 
 namespace {
-// QSaveFile passes a short write (a disk that fills up, a file size limit)
-// back as a smaller count without setting an error, and would then commit a
-// truncated file. Every write goes through this device, which turns a short
-// write into a failure and keeps the system's reason for it.
-class CompleteWritesOnly : public QIODevice {
-public:
-    explicit CompleteWritesOnly(QFileDevice &target) : m_target(target)
-    {
-        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    }
-    bool Failed() const { return m_failed; }
-    int FailureErrno() const { return m_errno; }
-
-protected:
-    qint64 readData(char *, qint64) override { return -1; }
-    qint64 writeData(const char *data, qint64 length) override
-    {
-        if (m_failed)
-            return -1;
-        errno = 0;
-        const qint64 written = m_target.write(data, length);
-        if (written == length)
-            return written;
-        m_failed = true;
-        m_errno = errno;
-        return -1;
-    }
-
-private:
-    QFileDevice &m_target;
-    bool m_failed = false;
-    int m_errno = 0;
-};
-
 // QSaveFile replaces a file by renaming over it, which would also replace a
 // file the user may not write to (read-only, or a folder in its place). Such
 // a target must fail the way opening it for writing fails.

@@ -4,10 +4,11 @@
 // B) would fall out with them. A bridge is a straight strip of wood left
 // across the letter's stroke that ties such an island to the wood around it.
 
+#include "core/units.h"
 #include "cutlines/cutlines.h"
 
 // A sixteenth of an inch: the narrowest strip a scroll saw leaves standing.
-inline constexpr double DefaultBridgeWidthPixels = 96.0 / 16;
+inline constexpr double DefaultBridgeWidthPixels = Units::kPixelsPerInch / 16.0;
 
 // The cut lines with every island of the letters tied to the wood around
 // them: for each hole of the welded letters, strips `bridgeWidth` wide that

@@ -1,12 +1,13 @@
 #include "export/exportoptions.h"
 
+#include "core/units.h"
 #include "cutlines/cutwidths.h"
-#include "export/units.h"
-#include "patternfile/patternsettings.h"
+#include "core/pattern.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -17,9 +18,9 @@ const QString kExamples = QStringLiteral(
     "\nExamples:\n"
     "  fretcard-export --pattern sign.frcd --format pdf --output sign.pdf\n"
     "  fretcard-export --names class.txt --letter-height 1.5in --fit --format svg --output plaques/\n"
-    "  fretcard-export --text \"Welcome Home\" --blank 30inx4in --size 200 --format cutpdf --page a4 --output "
+    "  fretcard-export --text \"Welcome Home\" --blank 30x4in --size 200 --format cutpdf --page a4 --output "
     "house.pdf\n"
-    "  fretcard-export --text \"BOA 8\" --size 120 --blank 10inx2in --bridges --bridge-width 2mm --least-width "
+    "  fretcard-export --text \"BOA 8\" --size 120 --blank 10x2in --bridges --bridge-width 2mm --least-width "
     "0.0625in --format dxf --output stencil.dxf\n");
 
 const QString kBridgeWidthName = QStringLiteral("bridge-width");
@@ -56,14 +57,15 @@ struct TOptionSet {
     QCommandLineOption noOutline{"no-outline", "Solid letters instead of hollow ones."};
     QCommandLineOption noPageOutline{"no-page-outline", "No outline around the blank."};
     QCommandLineOption blank{"blank",
-                             "The blank's size: pixels (960x144) or lengths with a unit (30inx4in, 600mmx90mm).",
+                             "The blank's size: pixels (960x144) or lengths with a unit (30x4in, 600x90mm, "
+                             "3.8cmx2cm); a unit after the height alone holds for the width too.",
                              "WIDTHxHEIGHT"};
     QCommandLineOption names{"names",
                              "One pattern per name in a UTF-8 text file, one name a line; blank lines and lines "
                              "starting with # are skipped.",
                              "FILE"};
     QCommandLineOption letterHeight{"letter-height",
-                                    "Choose the font size so that a capital H is this tall (1.5in, 38mm).",
+                                    "Choose the font size so that a capital H is this tall (1.5in, 1 1/2in, 38mm).",
                                     "LENGTH"};
     QCommandLineOption fit{"fit", "Size the blank around the text, with the margin."};
     QCommandLineOption margin{"margin", "The margin --fit leaves around the text (default 0.25in).", "LENGTH"};
@@ -82,7 +84,7 @@ struct TOptionSet {
     QCommandLineOption bridges{"bridges", "Stencil bridges in svg, dxf and cutpdf: every island of wood inside a "
                                           "letter stays tied to the wood around it."};
     QCommandLineOption bridgeWidth{kBridgeWidthName,
-                                   "The width of each bridge, with a unit or in whole pixels (default 0.0625in, "
+                                   "The width of each bridge, with a unit or in whole pixels (default 1/16in, "
                                    "6 pixels).",
                                    "LENGTH"};
     QCommandLineOption leastWidth{kLeastWidthName,
@@ -133,33 +135,40 @@ int WholeNumberIn(const QCommandLineParser &parser, const QCommandLineOption &op
     return number;
 }
 
+QString NotALength(const QString &name, const QString &value, TBareNumber bare)
+{
+    return QStringLiteral("%1 needs %2, not \"%3\".").arg(name, AcceptedLengths(bare), value);
+}
+
+QString InchesWithUnit(double pixels) { return InchesText(pixels, 2) + QStringLiteral(" in"); }
+
 double LengthIn(const QCommandLineParser &parser, const QCommandLineOption &option, double minimum, double maximum)
 {
     const QString value = parser.value(option);
     const QString name = QStringLiteral("--") + option.names().constLast();
-    const std::optional<double> length = ExportUnits::ParseLength(value);
+    const std::optional<double> length = ReadLength(value, TBareNumber::Refused);
     if (!length)
-        throw TRefusal(QStringLiteral("%1 needs a length with a unit, such as 1.5in or 38mm, not \"%2\".")
-                           .arg(name, value));
+        throw TRefusal(NotALength(name, value, TBareNumber::Refused));
     if (*length < minimum || *length > maximum)
         throw TRefusal(QStringLiteral("%1 %2 is out of range: it must be from %3 to %4.")
-                           .arg(name, value, ExportUnits::InchesText(minimum), ExportUnits::InchesText(maximum)));
+                           .arg(name, value, InchesWithUnit(minimum), InchesWithUnit(maximum)));
     return *length;
 }
 
 QSize BlankIn(const QCommandLineParser &parser, const QCommandLineOption &option)
 {
     const QString value = parser.value(option);
-    const std::optional<QSize> size = ExportUnits::ParseBlankSize(value);
-    if (!size)
-        throw TRefusal(QStringLiteral("--blank needs WIDTHxHEIGHT in pixels or with a unit (960x144, 30inx4in, "
-                                      "600mmx90mm), not \"%1\".")
+    const std::optional<std::pair<double, double>> sides = ReadLengthPair(value, TBareNumber::WholePixels);
+    if (!sides)
+        throw TRefusal(QStringLiteral("--blank needs WIDTHxHEIGHT in whole pixels or with a unit (960x144, 30x4in, "
+                                      "30inx4in, 600x90mm), not \"%1\".")
                            .arg(value));
     constexpr int kMax = ExportLimits::kMaxBlankSidePixels;
-    if (size->width() < 1 || size->height() < 1 || size->width() > kMax || size->height() > kMax)
+    const auto fits = [](double side) { return side >= 0.5 && side < kMax + 0.5; };
+    if (!fits(sides->first) || !fits(sides->second))
         throw TRefusal(QStringLiteral("--blank %1 is out of range: each side must be from 1 pixel to %2.")
-                           .arg(value, ExportUnits::InchesText(kMax)));
-    return *size;
+                           .arg(value, InchesWithUnit(kMax)));
+    return QSize(int(std::lround(sides->first)), int(std::lround(sides->second)));
 }
 
 QString WidthRefusal(const QString &name, const QString &value, const QString &problem)
@@ -168,23 +177,18 @@ QString WidthRefusal(const QString &name, const QString &value, const QString &p
 }
 
 // A width with a unit or in whole pixels, that no blank refuses for being
-// zero or negative (the minus sign is read for that answer alone).
+// zero or negative.
 double WidthIn(const QCommandLineParser &parser, const QCommandLineOption &option, TWidthProblem problemOf)
 {
     const QString value = parser.value(option);
     const QString name = option.names().constLast();
-    const QString number = value.trimmed();
-    const bool negative = number.startsWith(QLatin1Char('-'));
-    const std::optional<double> length = ExportUnits::ParseLengthOrPixels(negative ? number.mid(1) : number);
-    if (!length)
-        throw TRefusal(QStringLiteral("--%1 needs a length such as 0.0625in or 1.6mm, or whole pixels such as 6, "
-                                      "not \"%2\".")
-                           .arg(name, value));
-    const double pixels = negative ? -*length : *length;
-    const QString problem = problemOf(pixels, kLargestBlank);
+    const std::optional<double> pixels = ReadLength(value, TBareNumber::WholePixels);
+    if (!pixels)
+        throw TRefusal(NotALength(QStringLiteral("--") + name, value, TBareNumber::WholePixels));
+    const QString problem = problemOf(*pixels, kLargestBlank);
     if (!problem.isEmpty())
         throw TRefusal(WidthRefusal(name, value, problem) + QLatin1Char('.'));
-    return pixels;
+    return *pixels;
 }
 
 TStencilSettings StencilOf(const QCommandLineParser &parser, const TOptionSet &set)
@@ -358,12 +362,12 @@ QString StencilWidthsProblem(const TStencilSettings &stencil, QSize blank)
     if (stencil.bridges) {
         const QString problem = BridgeWidthProblem(stencil.bridgeWidth, blank);
         if (!problem.isEmpty())
-            return WidthRefusal(kBridgeWidthName, ExportUnits::InchesText(stencil.bridgeWidth), problem);
+            return WidthRefusal(kBridgeWidthName, InchesWithUnit(stencil.bridgeWidth), problem);
     }
     if (stencil.fragileSpots) {
         const QString problem = LeastWidthProblem(stencil.leastWidth, blank);
         if (!problem.isEmpty())
-            return WidthRefusal(kLeastWidthName, ExportUnits::InchesText(stencil.leastWidth), problem);
+            return WidthRefusal(kLeastWidthName, InchesWithUnit(stencil.leastWidth), problem);
     }
     return {};
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The exporter's command line: what to draw, what to write and where.
 
+#include "core/units.h"
 #include "cutlines/stencil.h"
+#include "page/page.h"
 
 #include <QSize>
 #include <QString>
@@ -16,7 +18,6 @@ inline constexpr int kBadArguments = 2;
 } // namespace ExitStatus
 
 enum class TExportFormat { Bmp, Pdf, Svg, Dxf, CutPdf };
-enum class TPaper { Letter, A4 };
 
 // Settings given on the command line; each replaces the pattern file's (or
 // the initial) value.
@@ -37,11 +38,11 @@ struct TPatternOverrides {
 
 namespace ExportLimits {
 // A blank may be far larger than the window's, up to a long house sign.
-inline constexpr int kMaxBlankSidePixels = 120 * 96;
-inline constexpr double kMinLetterHeightPixels = 96.0 / 25.4; // 1 mm
-inline constexpr double kMaxLetterHeightPixels = 10 * 96.0;
-inline constexpr double kMaxMarginPixels = 10 * 96.0;
-inline constexpr double kDefaultMarginPixels = 96.0 / 4;
+inline constexpr int kMaxBlankSidePixels = 120 * Units::kPixelsPerInch;
+inline constexpr double kMinLetterHeightPixels = Units::kPixelsPerInch / Units::kMmPerInch; // 1 mm
+inline constexpr double kMaxLetterHeightPixels = 10.0 * Units::kPixelsPerInch;
+inline constexpr double kMaxMarginPixels = 10.0 * Units::kPixelsPerInch;
+inline constexpr double kDefaultMarginPixels = Units::kPixelsPerInch / 4.0;
 } // namespace ExportLimits
 
 struct TExportOptions {

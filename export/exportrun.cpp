@@ -14,8 +14,8 @@
 #include "export/patternmaker.h"
 #include "export/patternsetup.h"
 #include "export/tiledpdf.h"
-#include "render/basebargeometry.h"
 #include "render/bmpfile.h"
+#include "render/patternview.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -298,11 +298,7 @@ void TRunner::WriteCutLines(const QString &target, const TCutLines &lines)
 
 TCutLines TRunner::PlainCutLines()
 {
-    TBaseShape &view = m_maker.View();
-    TCutLineOptions options;
-    if (m_look.settings.Base)
-        options.baseBar = BaseBar::Rectangle(view.Width(), view.Height());
-    return BuildCutLines(view, options);
+    return BuildCutLines(PatternShapes(m_maker.View(), m_look.settings.Base));
 }
 
 // The cut lines every cut-line file takes, as the window's exports do.

@@ -1,7 +1,6 @@
 #include "export/patternmaker.h"
 
 #include "export/exportoptions.h"
-#include "export/patternsetup.h"
 #include "render/basebar.h"
 #include "render/basebargeometry.h"
 #include "render/patternview.h"
@@ -34,7 +33,7 @@ TPatternMaker::TPatternMaker() { PreparePatternView(m_view); }
 
 void TPatternMaker::Show(const TPatternLook &look)
 {
-    ShowSettings(m_view, look.settings);
+    ShowPattern(m_view, look.settings);
     m_base = look.settings.Base;
     if (look.fontPixelHeight)
         m_view.Caption()->Font()->setHeight(-*look.fontPixelHeight);

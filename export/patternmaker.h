@@ -3,7 +3,7 @@
 // Export BMP and Export PDF write, and the sizes --letter-height and --fit
 // choose. Reusing one view keeps memory flat over long lists of names.
 
-#include "patternfile/patternsettings.h"
+#include "core/pattern.h"
 #include "render/shapecontrol.h"
 #include "render/workimage.h"
 

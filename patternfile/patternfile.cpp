@@ -74,33 +74,30 @@ QString DecodedLine(const std::string &bytes, qsizetype maxLength)
     return Truncated(QString::fromStdU16String(TextCodec::DecodeLine(bytes)), maxLength);
 }
 
-std::optional<bool> SwitchFromFile(std::int32_t value)
-{
-    if (value == 1)
-        return true;
-    if (value == 0)
-        return false;
-    return std::nullopt;
-}
+// A switch line turns the switch on with 1 and off with 0; anything else
+// leaves it as it was.
+bool SwitchFromFile(std::int32_t value, bool current) { return value == 1 || (value != 0 && current); }
 
-PatternFileValues ValuesFromRecord(const PatternFormat::Record &record)
+PatternSettings SettingsFromRecord(const PatternFormat::Record &record, const PatternSettings &current)
 {
     const auto &n = record.numbers;
-    PatternFileValues values;
-    values.FontSize = n[FontSizeLine];
-    values.BlankWidth = n[WidthLine];
-    values.BlankHeight = n[HeightLine];
-    values.VPos = n[VPosLine];
-    values.HPos = n[HPosLine];
-    values.Kern = n[KernLine];
-    values.Corners = n[CornersLine];
-    values.Multiline = SwitchFromFile(n[MultilineLine]);
-    values.TextOutline = SwitchFromFile(n[TextOutlineLine]);
-    values.PageOutline = SwitchFromFile(n[PageOutlineLine]);
-    values.Base = SwitchFromFile(n[BaseLine]);
-    values.FontName = DecodedLine(record.fontName, PatternFile::kMaxFontNameLength);
-    values.Text = DecodedLine(record.text, PatternFormat::kMaxTextCharacters);
-    return values;
+    PatternSettings settings;
+    settings.FontSize = n[FontSizeLine];
+    settings.BlankWidth = n[WidthLine];
+    settings.BlankHeight = n[HeightLine];
+    settings.VPos = n[VPosLine];
+    settings.HPos = n[HPosLine];
+    settings.Kern = n[KernLine];
+    settings.Corners = n[CornersLine];
+    settings.Multiline = SwitchFromFile(n[MultilineLine], current.Multiline);
+    settings.TextOutline = SwitchFromFile(n[TextOutlineLine], current.TextOutline);
+    settings.PageOutline = SwitchFromFile(n[PageOutlineLine], current.PageOutline);
+    settings.Base = SwitchFromFile(n[BaseLine], current.Base);
+    settings.FontName = DecodedLine(record.fontName, PatternFile::kMaxFontNameLength);
+    if (settings.FontName.isEmpty())
+        settings.FontName = current.FontName;
+    settings.Text = DecodedLine(record.text, PatternFormat::kMaxTextCharacters);
+    return settings;
 }
 
 PatternFormat::Record RecordFromSettings(const PatternSettings &settings)
@@ -121,12 +118,6 @@ PatternFormat::Record RecordFromSettings(const PatternSettings &settings)
     record.fontName = TextCodec::EncodeLine(settings.FontName.toStdU16String());
     record.text = TextCodec::EncodeLine(settings.Text.toStdU16String());
     return record;
-}
-
-void SetSwitch(PatternControls &controls, int checkBoxNumber, const std::optional<bool> &value)
-{
-    if (value)
-        controls.SetCheckBoxChecked(checkBoxNumber, *value);
 }
 
 // Directories can be neither written over nor read as a pattern; say so
@@ -209,7 +200,7 @@ void SavePatternFile(const QString &path, const PatternSettings &settings)
                     TOpenFailure::RunTimeError);
 }
 
-PatternFileValues ReadPatternFile(QIODevice *device)
+PatternSettings ReadPatternFile(QIODevice *device, const PatternSettings &current)
 {
     DeviceSource source(*device);
     const PatternFormat::ReadResult result = PatternFormat::Read(source);
@@ -217,7 +208,7 @@ PatternFileValues ReadPatternFile(QIODevice *device)
         source.RaiseReadError();
     switch (result.status) {
     case PatternFormat::ReadStatus::Ok:
-        return ValuesFromRecord(result.record);
+        return SettingsFromRecord(result.record, current);
     case PatternFormat::ReadStatus::InvalidNumericInput:
         FileError::Raise(FileError::InvalidNumericInput);
     case PatternFormat::ReadStatus::NoValues:
@@ -226,7 +217,7 @@ PatternFileValues ReadPatternFile(QIODevice *device)
     FileError::Raise(FileError::ReadFault);
 }
 
-PatternFileValues LoadPatternFile(const QString &path)
+PatternSettings LoadPatternFile(const QString &path, const PatternSettings &current)
 {
     RejectDirectory(path);
     RejectNonPatternFile(path);
@@ -234,28 +225,5 @@ PatternFileValues LoadPatternFile(const QString &path)
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
         FileError::RaiseFromDevice(file, errno);
-    return ReadPatternFile(&file);
-}
-
-void ApplyPatternFileValues(const PatternFileValues &values, PatternControls &controls)
-{
-    controls.SetScrollBarPosition(1, values.FontSize);
-    controls.SetScrollBarPosition(2, values.BlankWidth);
-    controls.SetScrollBarPosition(3, values.BlankHeight);
-    controls.SetScrollBarPosition(4, values.VPos);
-    controls.SetScrollBarPosition(6, values.HPos);
-    controls.SetScrollBarPosition(7, values.Kern);
-    controls.SetScrollBarPosition(5, values.Corners);
-    SetSwitch(controls, 1, values.Multiline);
-    SetSwitch(controls, 2, values.TextOutline);
-    SetSwitch(controls, 4, values.PageOutline);
-    SetSwitch(controls, 3, values.Base);
-    if (!values.FontName.isEmpty())
-        controls.SetFontName(values.FontName);
-    controls.SetText(values.Text);
-}
-
-void OpenPatternFile(const QString &path, PatternControls &controls)
-{
-    ApplyPatternFileValues(LoadPatternFile(path), controls);
+    return ReadPatternFile(&file, current);
 }

@@ -26,7 +26,6 @@ void TCanvas::SetBrushColor(TColor color)
 
 void TCanvas::SetTextCharacterExtra(int extra)
 {
-    m_extraHistory.push_back(extra);
     if (extra != m_characterExtra) {
         m_characterExtra = extra;
         m_fontStale = true;

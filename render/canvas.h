@@ -6,6 +6,7 @@
 #include "colors.h"
 #include "font.h"
 #include "graphtypes.h"
+#include "patternshapes.h"
 
 #include <QFont>
 #include <QPainterPath>
@@ -14,13 +15,6 @@
 
 class QPainter;
 class TextLayoutCache;
-
-// One piece of laid-out text: glyph outlines (filled by the nonzero rule) and
-// the rectangle the picture clips them to.
-struct TGlyphPiece {
-    QPainterPath outline;
-    QRect clip;
-};
 
 struct TPenState {
     bool Visible = true;
@@ -53,8 +47,6 @@ public:
 
     int TextCharacterExtra() const { return m_characterExtra; }
     void SetTextCharacterExtra(int extra);
-    // Every value ever given to SetTextCharacterExtra, in order.
-    const std::vector<int> &CharacterExtraHistory() const { return m_extraHistory; }
 
     const std::optional<QRect> &ClipRect() const { return m_clip; }
     void SelectClipRect(const std::optional<QRect> &clip) { m_clip = clip; }
@@ -90,7 +82,6 @@ private:
     bool m_brushHollow = false;
     TColor m_brushColor = clWhite;
     int m_characterExtra = 0;
-    std::vector<int> m_extraHistory;
     std::optional<QRect> m_clip;
     bool m_pathOpen = false;
     QPainterPath m_path;

@@ -11,6 +11,7 @@
 #include "shapesettings.h"
 
 #include <QImage>
+#include <QPainterPath>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -116,6 +117,9 @@ public:
     // view's pixels, with the rectangles the picture clips them to (never
     // beyond the view). Glyphs that cannot show may be left out.
     std::vector<TGlyphPiece> CaptionGlyphs();
+    // The blank's outline as RenderTo draws it: its box figure, moved back by
+    // the shadow. Empty without a page outline or for a figure not a box.
+    QPainterPath BlankOutline();
     // The view on white, exactly Width x Height pixels; a null image when
     // the view has no area. Throws EOutOfResources when no image can be had.
     QImage Snapshot();
@@ -124,12 +128,6 @@ public:
 
     // Where the caption goes: inside the outline, clear of the shadow.
     TRect CaptionRect() const { return CaptionRectFor(ClientRect()); }
-
-    const TPointList &ShapePoints() const { return m_shapePoints; }
-    bool GeometryStale() const { return m_geometryStale; }
-    // How often the geometry was built and a repaint asked for, for tests.
-    int GeometryBuildCount() const { return m_geometryBuilds; }
-    int RepaintRequestCount() const { return m_repaintRequests; }
 
 protected:
     TShapeControlMode Mode() const { return m_mode; }
@@ -176,8 +174,6 @@ private:
     QSize m_reportedSize;
     const TTeeth *m_activeTeeth = nullptr;
     std::unique_ptr<QImage> m_fillBitmap;
-    int m_geometryBuilds = 0;
-    int m_repaintRequests = 0;
 };
 
 class TShapeControl : public TBaseShape {

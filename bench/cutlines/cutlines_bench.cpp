@@ -6,7 +6,7 @@
 #include "cutlines/dxfwriter.h"
 #include "cutlines/fragile.h"
 #include "cutlines/svgwriter.h"
-#include "render/basebargeometry.h"
+#include "render/patternview.h"
 #include "render/shapecontrol.h"
 
 #include <QBuffer>
@@ -45,10 +45,9 @@ void BM_BuildCutLines(benchmark::State &state)
 {
     TShapeControl view;
     SetUpWorstCase(view);
-    const TCutLineOptions options{BaseBar::Rectangle(BlankWidth, BlankHeight)};
     size_t contours = 0;
     for (auto _ : state) {
-        const TCutLines lines = BuildCutLines(view, options);
+        const TCutLines lines = BuildCutLines(PatternShapes(view, true));
         contours = lines.letters.size();
         benchmark::DoNotOptimize(lines.letters.data());
     }
@@ -62,7 +61,7 @@ void BM_BridgesAndFragileSpots(benchmark::State &state)
 {
     TShapeControl view;
     SetUpWorstCase(view);
-    const TCutLines lines = BuildCutLines(view, {BaseBar::Rectangle(BlankWidth, BlankHeight)});
+    const TCutLines lines = BuildCutLines(PatternShapes(view, true));
     int spots = 0;
     size_t contours = 0;
     for (auto _ : state) {
@@ -84,12 +83,11 @@ void BM_Export(benchmark::State &state)
 {
     TShapeControl view;
     SetUpWorstCase(view);
-    const TCutLineOptions options{BaseBar::Rectangle(BlankWidth, BlankHeight)};
     qint64 bytes = 0;
     for (auto _ : state) {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        if (!Write(BuildCutLines(view, options), &buffer))
+        if (!Write(BuildCutLines(PatternShapes(view, true)), &buffer))
             state.SkipWithError("the writer failed");
         bytes = buffer.size();
     }

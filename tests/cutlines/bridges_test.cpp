@@ -22,7 +22,7 @@ TCutLines LettersOf(TShapeControl &view, const QString &text, int points = 120)
     view.setHeight(240);
     view.Caption()->setCaption(text);
     view.Caption()->Font()->setSize(points);
-    return BuildCutLines(view, {});
+    return BuildCutLines(PatternShapes(view, false));
 }
 
 int HoleCount(const std::vector<TCutContour> &contours)
@@ -207,7 +207,7 @@ TEST(FragileSpots, SliversWhereLettersArePulledTogetherNoneAtKernZero)
     TShapeControl view;
     SetUpScrollSaw(view, -20, 20);
     const QRect bar = BaseBarOf(view);
-    const TFragileSpots pulled = FindFragileSpots(BuildCutLines(view, {bar}), DefaultLeastWidthPixels);
+    const TFragileSpots pulled = FindFragileSpots(BuildCutLines(PatternShapes(view, true)), DefaultLeastWidthPixels);
     int amongLetters = 0;
     for (const TCutContour &c : pulled.contours)
         amongLetters += !c.hole && c.points.boundingRect().bottom() < bar.top() ? 1 : 0;
@@ -215,7 +215,7 @@ TEST(FragileSpots, SliversWhereLettersArePulledTogetherNoneAtKernZero)
     EXPECT_GE(pulled.count, amongLetters);
 
     SetUpScrollSaw(view, 0, 20);
-    const TFragileSpots spaced = FindFragileSpots(BuildCutLines(view, {}), DefaultLeastWidthPixels);
+    const TFragileSpots spaced = FindFragileSpots(BuildCutLines(PatternShapes(view, false)), DefaultLeastWidthPixels);
     EXPECT_EQ(spaced.count, 0);
     EXPECT_TRUE(spaced.contours.empty());
 }

@@ -72,7 +72,7 @@ TEST(CutLines, FilledLettersMatchTheExportedBitmapUpToTheInkEdges)
         TShapeControl view;
         SetUpScrollSaw(view, kern);
         const QImage bitmap = ExportedBitmap(view);
-        const TCutLines lines = BuildCutLines(view, {});
+        const TCutLines lines = BuildCutLines(PatternShapes(view, false));
         const QImage filled = Fill(lines.letters, lines.blankSize);
         ASSERT_EQ(filled.size(), bitmap.size());
         int inked = 0, far = 0;
@@ -91,10 +91,10 @@ TEST(CutLines, PulledTogetherLettersWeldIntoPiecesThatNeverCross)
 {
     TShapeControl view;
     SetUpScrollSaw(view);
-    const TCutLines withBar = BuildCutLines(view, {BaseBarOf(view)});
+    const TCutLines withBar = BuildCutLines(PatternShapes(view, true));
     EXPECT_EQ(OuterCount(withBar.letters), 1);
 
-    const TCutLines letters = BuildCutLines(view, {});
+    const TCutLines letters = BuildCutLines(PatternShapes(view, false));
     EXPECT_LT(OuterCount(letters.letters), 11);
     EXPECT_GT(OuterCount(letters.letters), 0);
     EXPECT_EQ(Crossings(letters.letters), 0);
@@ -142,10 +142,10 @@ TEST(CutLines, BlankOutlineOnlyWithPageOutline)
 {
     TShapeControl view;
     SetUpScrollSaw(view);
-    EXPECT_TRUE(BuildCutLines(view, {}).blank.empty());
+    EXPECT_TRUE(BuildCutLines(PatternShapes(view, false)).blank.empty());
     view.Bevel()->setWidth(1);
     view.setRoundPercent(33);
-    const TCutLines lines = BuildCutLines(view, {});
+    const TCutLines lines = BuildCutLines(PatternShapes(view, false));
     ASSERT_EQ(lines.blank.size(), 1u);
     const QRectF box = lines.blank[0].points.boundingRect();
     EXPECT_NEAR(box.width(), 960, 1);
@@ -159,8 +159,8 @@ TEST(CutLines, EmptyOrOffBlankTextGivesNoLetters)
     TShapeControl view;
     SetUpScrollSaw(view);
     view.Caption()->setCaption(QString());
-    EXPECT_TRUE(BuildCutLines(view, {}).letters.empty());
+    EXPECT_TRUE(BuildCutLines(PatternShapes(view, false)).letters.empty());
     view.Caption()->setCaption(QStringLiteral("Scroll Saw"));
     view.Caption()->FontFX()->SetPos(0, 400);
-    EXPECT_TRUE(BuildCutLines(view, {}).letters.empty());
+    EXPECT_TRUE(BuildCutLines(PatternShapes(view, false)).letters.empty());
 }

@@ -3,6 +3,7 @@
 
 #include "cutlines/cutlines.h"
 #include "render/basebargeometry.h"
+#include "render/patternview.h"
 #include "render/render_test_support.h"
 
 #include <QPainterPath>

@@ -335,19 +335,30 @@ TEST(CaptionText, TracingPullsLettersTogetherAndIsResetAfterEveryDraw)
     EXPECT_NEAR(tight, normal - 2 * 40, 2);
     EXPECT_NEAR(loose, normal + 2 * 40, 2);
 
-    QImage image(300, 100, QImage::Format_RGB32);
-    QPainter painter(&image);
-    TCanvas canvas(&painter);
-    TFxCaption fx;
-    fx.setTracing(-100);
-    DrawEffectText(canvas, QStringLiteral("Oak"), &fx, TRect{0, 0, 300, 100}, 0x870, dfEnabled,
-                   std::nullopt);
-    EXPECT_EQ(canvas.CharacterExtraHistory(), (std::vector<int>{-100, 0}));
-    EXPECT_EQ(canvas.TextCharacterExtra(), 0);
-    fx.setTracing(0);
-    DrawEffectText(canvas, QStringLiteral("Oak"), &fx, TRect{0, 0, 300, 100}, 0x870, dfEnabled,
-                   std::nullopt);
-    EXPECT_EQ(canvas.CharacterExtraHistory().size(), 2u);
+    // The spacing is the drawing's own: the canvas is back at 0 afterwards,
+    // and the next text drawn on it looks as it does on a fresh canvas.
+    const auto drawOak = [](TCanvas &canvas, int tracing, const TRect &rect) {
+        TFxCaption fx;
+        fx.setTracing(tracing);
+        DrawEffectText(canvas, QStringLiteral("Oak"), &fx, rect, 0x870, dfEnabled, std::nullopt);
+    };
+    const TRect below{0, 100, 300, 200};
+    QImage reused(300, 200, QImage::Format_RGB32);
+    reused.fill(Qt::white);
+    QImage fresh = reused;
+    {
+        QPainter painter(&reused);
+        TCanvas canvas(&painter);
+        drawOak(canvas, -100, TRect{0, 0, 300, 100});
+        EXPECT_EQ(canvas.TextCharacterExtra(), 0);
+        drawOak(canvas, 0, below);
+    }
+    {
+        QPainter painter(&fresh);
+        TCanvas canvas(&painter);
+        drawOak(canvas, 0, below);
+    }
+    EXPECT_EQ(reused.copy(below.ToQRect()), fresh.copy(below.ToQRect()));
 }
 
 // Letters pulled together until their advance goes negative still show whole
