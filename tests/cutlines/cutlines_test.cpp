@@ -111,9 +111,9 @@ TEST(CutLines, LetterReachingLeftOfTheTextStartIsCutWhole)
     view.Caption()->Font()->setName(QStringLiteral("Liberation Serif"));
     view.Caption()->Font()->setStyle(fsItalic);
     view.Caption()->FontFX()->SetPos(100, 20);
-    const QRectF further = PathOf(BuildCutLines(view, {}).letters).boundingRect();
+    const QRectF further = PathOf(BuildCutLines(PatternShapes(view, false)).letters).boundingRect();
     view.Caption()->FontFX()->SetPos(40, 20);
-    const QRectF atForty = PathOf(BuildCutLines(view, {}).letters).boundingRect();
+    const QRectF atForty = PathOf(BuildCutLines(PatternShapes(view, false)).letters).boundingRect();
     EXPECT_LT(atForty.left(), 40 - 5);
     const QRectF expected = further.translated(-60, 0);
     EXPECT_NEAR(atForty.left(), expected.left(), 0.01);
@@ -132,7 +132,7 @@ TEST(CutLines, ABlockTallerThanTheBlankIsCutAtItsEdges)
     view.Caption()->Font()->setSize(200);
     view.Caption()->setMultiLine(true);
     view.Caption()->setAlignment(agCenter);
-    const QRectF letters = PathOf(BuildCutLines(view, {}).letters).boundingRect();
+    const QRectF letters = PathOf(BuildCutLines(PatternShapes(view, false)).letters).boundingRect();
     EXPECT_TRUE(QRectF(0, 0, 960, 144).contains(letters)) << letters.top() << " " << letters.bottom();
     EXPECT_EQ(letters.top(), 0);
     EXPECT_EQ(letters.bottom(), 144);
