@@ -71,6 +71,10 @@ QRectF TCanvas::ShowablePart(const QRect &area) const
 
 void TCanvas::AddToPath(const QPainterPath &outline, const QRect &clip)
 {
+    if (m_measuringInk) {
+        AddInk(outline.boundingRect());
+        return;
+    }
     if (m_capturing) {
         const QRect onSurface = clip.intersected(m_captureSurface);
         m_captured.push_back({outline, m_clip ? onSurface.intersected(*m_clip) : onSurface});

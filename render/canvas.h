@@ -54,7 +54,7 @@ public:
     // While a path is open, text outlines go into it instead of onto the surface.
     void BeginPath();
     void EndPath() { m_pathOpen = false; }
-    bool PathOpen() const { return m_pathOpen || m_capturing; }
+    bool PathOpen() const { return m_pathOpen || m_capturing || m_measuringInk; }
     void AddToPath(const QPainterPath &outline, const QRect &clip);
     // Strokes the closed path with the current pen and discards it.
     void StrokePath();
@@ -64,6 +64,14 @@ public:
     // cut to `surface`: the picture the text would be drawn into.
     void BeginCapture(const QRect &surface);
     const std::vector<TGlyphPiece> &Captured() const { return m_captured; }
+
+    // From now on, text is neither drawn nor captured: only where its glyph
+    // outlines lie is noted, also where no picture could show them.
+    void BeginInkMeasure() { m_measuringInk = true; }
+    bool MeasuringInk() const { return m_measuringInk; }
+    void AddInk(const QRectF &ink) { m_ink |= ink; }
+    // What the text drawn since BeginInkMeasure covers; null without ink.
+    const QRectF &MeasuredInk() const { return m_ink; }
 
     // Where text drawn on this canvas is laid out and kept; none lays it out afresh.
     TextLayoutCache *Layouts() const { return m_layouts; }
@@ -89,5 +97,7 @@ private:
     bool m_capturing = false;
     QRect m_captureSurface;
     std::vector<TGlyphPiece> m_captured;
+    bool m_measuringInk = false;
+    QRectF m_ink;
     TextLayoutCache *m_layouts = nullptr;
 };

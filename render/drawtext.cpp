@@ -62,20 +62,28 @@ int HorizontalOffset(unsigned format, int areaWidth, int lineWidth)
 }
 
 // The ink of glyphs from one font, each distinct glyph looked up once: a
-// long text repeats a few glyphs many times.
+// long text repeats a few glyphs many times. The font's box of a glyph is
+// quick to have and encloses its ink; the bounds of its outline are the ink
+// itself.
 class GlyphInk {
 public:
-    explicit GlyphInk(QRawFont font) : m_font(std::move(font)) {}
+    enum class Measure { FontBox, Outline };
+    explicit GlyphInk(QRawFont font, Measure measure = Measure::FontBox)
+        : m_font(std::move(font)), m_measure(measure)
+    {
+    }
     QRectF At(quint32 glyph, const QPointF &position)
     {
         auto ink = m_ink.find(glyph);
         if (ink == m_ink.end())
-            ink = m_ink.insert(glyph, m_font.boundingRect(glyph));
+            ink = m_ink.insert(glyph, m_measure == Measure::Outline ? m_font.pathForGlyph(glyph).boundingRect()
+                                                                    : m_font.boundingRect(glyph));
         return ink->translated(position);
     }
 
 private:
     QRawFont m_font;
+    Measure m_measure;
     QHash<quint32, QRectF> m_ink;
 };
 
@@ -238,6 +246,23 @@ QPainterPath TextBlock::Outline(const std::optional<QRectF> &area, qreal reach) 
     return outline;
 }
 
+QRectF TextBlock::Ink() const
+{
+    QRectF ink;
+    for (int i = 0; i < m_layout.lineCount(); ++i)
+        for (const QGlyphRun &run : m_layout.lineAt(i).glyphRuns()) {
+            GlyphInk glyphInk(run.rawFont(), GlyphInk::Measure::Outline);
+            const QList<quint32> glyphs = run.glyphIndexes();
+            const QList<QPointF> positions = run.positions();
+            for (qsizetype g = 0; g < glyphs.size(); ++g) {
+                const QRectF glyph = glyphInk.At(glyphs[g], positions[g]);
+                if (!glyph.isNull())
+                    ink |= glyph;
+            }
+        }
+    return ink;
+}
+
 // A caption keeps its measured block and its drawn text: two layouts.
 constexpr size_t CachedLayouts = 2;
 
@@ -287,6 +312,10 @@ int DrawTextEx(TCanvas &canvas, const QString &text, TRect &rect, unsigned forma
     }
     if (rect.IsEmpty() || text.isEmpty())
         return block.Extent().height();
+    if (canvas.MeasuringInk()) {
+        canvas.AddInk(block.Ink());
+        return block.Extent().height();
+    }
     const QRect clip = shownArea.value_or(rect).ToQRect();
     if (canvas.PathOpen()) {
         // Glyphs wholly off the shown area are left out: a long text would

@@ -54,6 +54,9 @@ public:
     // The glyph outlines of every line at their drawing positions; given an
     // area, only of the glyphs whose ink reaches it (or comes within `reach`).
     QPainterPath Outline(const std::optional<QRectF> &area = std::nullopt, qreal reach = 0) const;
+    // Where the glyph outlines of every line lie, shown or not: the bounds
+    // Outline() would have without an area. Null for text without ink.
+    QRectF Ink() const;
 
 private:
     void Lay(const TRect &rect, unsigned format);
@@ -86,6 +89,7 @@ private:
 // clip, or with DT_CALCRECT only moves rect's right and bottom to the text's
 // extent. Nothing shows outside `shownArea`, which is `rect` itself unless
 // given; an empty `rect` shows nothing. While the canvas has an open path,
-// the outlines go into the path instead. Returns the height of the text.
+// the outlines go into the path instead; while it measures ink, only where
+// the glyphs lie is noted. Returns the height of the text.
 int DrawTextEx(TCanvas &canvas, const QString &text, TRect &rect, unsigned format,
                const std::optional<TRect> &shownArea = std::nullopt);

@@ -7,7 +7,9 @@
 
 #include <QPainter>
 #include <QTransform>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 // One pixel of margin on each side around a measured block.
@@ -299,7 +301,10 @@ void MeasureEffectText(const QString &text, T3DCaption *effects, TRect &rect, co
         QPointF start;
         const TRect box = RotatedLineBox(text.isEmpty() ? QStringLiteral(" ") : text, font,
                                          fx->Tracing(), fx->Angle(), start);
-        fx->SetPos(quint16(qMax(0, qRound(start.x()))), quint16(qMax(0, qRound(start.y()))));
+        const auto offset = [](qreal pixels) {
+            return qint16(std::clamp(qRound(pixels), 0, int(std::numeric_limits<qint16>::max())));
+        };
+        fx->SetPos(offset(start.x()), offset(start.y()));
         rect.Right = rect.Left + box.Width();
         rect.Bottom = rect.Top + box.Height();
     } else {

@@ -39,8 +39,8 @@ void ShowValue(TBaseShape &view, const PatternSettings &pattern, TShownValue val
     case TShownValue::FontName: caption->Font()->setName(pattern.FontName); break;
     case TShownValue::BlankWidth: view.setWidth(pattern.BlankWidth); break;
     case TShownValue::BlankHeight: view.setHeight(pattern.BlankHeight); break;
-    case TShownValue::VPos: caption->FontFX()->setPosY(quint16(pattern.VPos)); break;
-    case TShownValue::HPos: caption->FontFX()->setPosX(quint16(pattern.HPos)); break;
+    case TShownValue::VPos: caption->FontFX()->setPosY(qint16(pattern.VPos)); break;
+    case TShownValue::HPos: caption->FontFX()->setPosX(qint16(pattern.HPos)); break;
     case TShownValue::Kern: caption->FontFX()->setTracing(pattern.Kern); break;
     case TShownValue::Corners: view.setRoundPercent(quint8(pattern.Corners)); break;
     case TShownValue::Multiline:

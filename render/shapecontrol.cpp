@@ -290,6 +290,14 @@ std::vector<TGlyphPiece> TBaseShape::CaptionGlyphs()
     return canvas.Captured();
 }
 
+QRectF TBaseShape::CaptionInk()
+{
+    TCanvas canvas;
+    canvas.BeginInkMeasure();
+    DrawShapeCaption(canvas, ClientRect());
+    return canvas.MeasuredInk();
+}
+
 QPainterPath TBaseShape::BlankOutline()
 {
     if (m_bevel.Width() <= 0 || !IsBoxShape(m_shape))

@@ -117,6 +117,10 @@ public:
     // view's pixels, with the rectangles the picture clips them to (never
     // beyond the view). Glyphs that cannot show may be left out.
     std::vector<TGlyphPiece> CaptionGlyphs();
+    // Where the caption's glyph outlines lie as RenderTo lays them out, in
+    // the view's pixels, including any the view's edges cut off; null
+    // without ink.
+    QRectF CaptionInk();
     // The blank's outline as RenderTo draws it: its box figure, moved back by
     // the shadow. Empty without a page outline or for a figure not a box.
     QPainterPath BlankOutline();

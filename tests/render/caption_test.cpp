@@ -417,6 +417,31 @@ TEST(CaptionGlyphs, OnlyGlyphsThatCanShowAreHandedOver)
     }
 }
 
+// The caption's ink is where its outlines lie, also beyond the blank that
+// cuts them off; a negative offset moves the text up and left.
+TEST(CaptionInk, CoversEveryGlyphShownOrNotAndFollowsANegativeOffset)
+{
+    TShapeControl view;
+    SetUpCaption(view, QStringLiteral("Walnut"), 40);
+    QRectF handedOver;
+    for (const TGlyphPiece &piece : view.CaptionGlyphs())
+        handedOver |= piece.outline.boundingRect();
+    EXPECT_EQ(view.CaptionInk(), handedOver) << "all of it shows";
+
+    view.Caption()->FontFX()->SetPos(-20, -30);
+    EXPECT_NEAR(view.CaptionInk().left(), handedOver.left() - 20, 0.01);
+    EXPECT_NEAR(view.CaptionInk().top(), handedOver.top() - 30, 0.01);
+
+    view.Caption()->setCaption(QStringLiteral("Walnut ").repeated(600));
+    for (const bool multiLine : {false, true}) {
+        view.Caption()->setMultiLine(multiLine);
+        view.Caption()->setAlignment(multiLine ? agCenter : agTopLeft);
+        const QRectF ink = view.CaptionInk();
+        // One line 600 words long, or a hundred lines of six words.
+        EXPECT_GT(multiLine ? ink.height() : ink.width(), 50 * view.Height()) << "multi-line " << multiLine;
+    }
+}
+
 TEST(DrawTextLayout, AmpersandTabsAndPrefixes)
 {
     QFont font = TFont().ToQFont();
