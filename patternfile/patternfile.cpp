@@ -4,6 +4,7 @@
 #include "patternfile/patternformat.h"
 #include "patternfile/textcodec.h"
 #include "core/errors.h"
+#include "core/inputfile.h"
 #include "core/safefile.h"
 
 #include <QByteArray>
@@ -13,8 +14,6 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -130,29 +129,25 @@ void RejectDirectory(const QString &path)
         FileError::Raise(FileError::AccessDenied);
 }
 
-// More than any pattern file could hold: thirteen short lines.
-constexpr qint64 kMaxPatternFileBytes = 64 * 1024 * 1024;
-
 // Only a regular file of a sensible size is opened for reading: a device
 // would be read without end, and a pipe would block the window in open().
 void RejectNonPatternFile(const QString &path)
 {
-    // Asking the file system about the name opens nothing, not even a pipe.
-    const std::filesystem::path name(path.toStdU16String());
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(name, error);
-    if (error)
-        return; // opening reports what is missing or not allowed
-    if (!std::filesystem::is_regular_file(status))
+    switch (InputFileKind(path)) {
+    case TInputFile::Folder:
+    case TInputFile::NotRegular:
         throw EInOutError(FileError::AccessDenied,
-                          QStringLiteral("Cannot open %1: it is not a regular file")
-                              .arg(QDir::toNativeSeparators(path)));
-    const std::uintmax_t size = std::filesystem::file_size(name, error);
-    if (!error && size > static_cast<std::uintmax_t>(kMaxPatternFileBytes))
+                          QStringLiteral("Cannot open %1: it is not a regular file").arg(QDir::toNativeSeparators(path)));
+    case TInputFile::TooLarge:
         throw EInOutError(FileError::ReadFault,
                           QStringLiteral("Cannot open %1: the file is larger than %2 MiB, too large for a pattern")
                               .arg(QDir::toNativeSeparators(path))
-                              .arg(kMaxPatternFileBytes / (1024 * 1024)));
+                              .arg(kMaxInputFileBytes / (1024 * 1024)));
+    case TInputFile::Readable:
+    case TInputFile::Missing:
+    case TInputFile::Unknown:
+        return; // opening reports what is missing or not allowed
+    }
 }
 
 } // namespace
