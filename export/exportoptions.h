@@ -19,6 +19,10 @@ inline constexpr int kBadArguments = 2;
 
 enum class TExportFormat { Bmp, Pdf, Svg, Dxf, CutPdf };
 
+// "-" for --names and --pattern reads standard input; for --output it
+// writes standard output.
+inline const QString kStandardStream = QStringLiteral("-");
+
 // Settings given on the command line; each replaces the pattern file's (or
 // the initial) value.
 struct TPatternOverrides {
@@ -50,10 +54,19 @@ struct TExportOptions {
     TPatternOverrides overrides;
     QString namesFile;
     TExportFormat format = TExportFormat::Bmp;
+    // The file to write, with its ending as it will be written; with
+    // --names (and not --single-file), the folder to write into.
     QString output;
+    bool toStandardOutput = false;
     bool overwrite = false;
     bool singleFile = false;
     bool fit = false;
+    // With --fit over a list: every blank as tall as the tallest.
+    bool sameHeight = false;
+    // Write patterns whose font has no glyph for some of their characters.
+    bool allowMissing = false;
+    // Tell nothing but failures (and the fragile spots asked for).
+    bool quiet = false;
     std::optional<double> letterHeight; // pixels
     double margin = ExportLimits::kDefaultMarginPixels;
     TPaper paper = TPaper::Letter;
@@ -62,7 +75,7 @@ struct TExportOptions {
 };
 
 struct TParsedArguments {
-    enum class TAction { Export, ShowHelp, ShowVersion, Refuse };
+    enum class TAction { Export, ShowHelp, ShowVersion, ListFonts, Refuse };
     TAction action = TAction::Refuse;
     TExportOptions options;
     // Why the arguments were refused.
