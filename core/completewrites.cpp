@@ -19,3 +19,15 @@ qint64 CompleteWritesOnly::writeData(const char *data, qint64 length)
     m_errno = errno;
     return -1;
 }
+
+std::optional<int> WriteCompletely(QIODevice &target, const std::function<void(QIODevice *)> &writeContent)
+{
+    CompleteWritesOnly checked(target);
+    try {
+        writeContent(&checked);
+    } catch (...) {
+        if (!checked.Failed())
+            throw;
+    }
+    return checked.Failed() ? std::optional<int>(checked.FailureErrno()) : std::nullopt;
+}

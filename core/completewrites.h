@@ -8,6 +8,9 @@
 
 #include <QIODevice>
 
+#include <functional>
+#include <optional>
+
 class CompleteWritesOnly : public QIODevice {
 public:
     explicit CompleteWritesOnly(QIODevice &target);
@@ -24,3 +27,10 @@ private:
     bool m_failed = false;
     int m_errno = 0;
 };
+
+// Lets `writeContent` write `target` through CompleteWritesOnly. A writer
+// that gave up because a write failed is taken at the failure's word: the
+// errno of the failed write comes back (0 when the device gave none), and
+// nothing when every write was complete. Anything else the writer throws
+// goes on.
+std::optional<int> WriteCompletely(QIODevice &target, const std::function<void(QIODevice *)> &writeContent);

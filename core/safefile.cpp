@@ -71,17 +71,10 @@ void WriteFileSafely(const QString &path, const std::function<void(QIODevice *)>
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         refuse(file, errno);
 
-    CompleteWritesOnly checked(file);
-    try {
-        writeContent(&checked);
-    } catch (...) {
-        // A writer that gave up because the disk refused gets the disk's reason.
-        if (!checked.Failed())
-            throw;
-    }
-    if (checked.Failed()) {
+    // A writer that gave up because the disk refused gets the disk's reason.
+    if (const std::optional<int> failure = WriteCompletely(file, writeContent)) {
         file.cancelWriting();
-        FileError::RaiseFromDevice(file, checked.FailureErrno());
+        FileError::RaiseFromDevice(file, *failure);
     }
     errno = 0;
     if (!file.commit()) {

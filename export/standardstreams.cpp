@@ -5,6 +5,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #ifdef Q_OS_WIN
@@ -15,11 +16,20 @@
 namespace {
 constexpr qint64 kCopyChunkBytes = 64 * 1024;
 
+int DescriptorOf(std::FILE *stream)
+{
+#ifdef Q_OS_WIN
+    return _fileno(stream);
+#else
+    return fileno(stream);
+#endif
+}
+
 // Windows would turn line ends into CR LF, and stop reading at Ctrl+Z.
 void Binary(std::FILE *stream)
 {
 #ifdef Q_OS_WIN
-    _setmode(_fileno(stream), _O_BINARY);
+    _setmode(DescriptorOf(stream), _O_BINARY);
 #else
     Q_UNUSED(stream);
 #endif
@@ -29,7 +39,7 @@ void OpenStandard(QFile &file, std::FILE *stream, QIODevice::OpenMode mode)
 {
     Binary(stream);
     errno = 0;
-    if (!file.open(fileno(stream), mode | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
+    if (!file.open(DescriptorOf(stream), mode | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
         FileError::RaiseFromDevice(file, errno);
 }
 } // namespace
@@ -51,8 +61,12 @@ bool CopyStandardInput(QIODevice &to, qint64 maxBytes)
         copied += count;
         if (copied > maxBytes)
             return false;
-        if (to.write(chunk.constData(), count) != count)
+        errno = 0;
+        if (to.write(chunk.constData(), count) != count) {
+            if (const auto *file = qobject_cast<const QFileDevice *>(&to))
+                FileError::RaiseFromDevice(*file, errno);
             FileError::Raise(FileError::WriteFault);
+        }
     }
 }
 
@@ -60,13 +74,6 @@ void WriteStandardOutput(const std::function<void(QIODevice *)> &writeContent)
 {
     QFile out;
     OpenStandard(out, stdout, QIODevice::WriteOnly);
-    CompleteWritesOnly checked(out);
-    try {
-        writeContent(&checked);
-    } catch (...) {
-        if (!checked.Failed())
-            throw;
-    }
-    if (checked.Failed())
-        FileError::RaiseFromDevice(out, checked.FailureErrno());
+    if (const std::optional<int> failure = WriteCompletely(out, writeContent))
+        FileError::RaiseFromDevice(out, *failure);
 }

@@ -95,11 +95,11 @@ bool Meet(const QRectF &a, const QRectF &b)
 }
 
 // The ink of every glyph a line shows, in the line's own coordinates.
-QRectF LineInk(const QTextLine &line)
+QRectF LineInk(const QTextLine &line, GlyphInk::Measure measure = GlyphInk::Measure::FontBox)
 {
     QRectF ink;
     for (const QGlyphRun &run : line.glyphRuns()) {
-        GlyphInk glyphInk(run.rawFont());
+        GlyphInk glyphInk(run.rawFont(), measure);
         const QList<quint32> glyphs = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
         for (qsizetype i = 0; i < glyphs.size(); ++i) {
@@ -249,17 +249,10 @@ QPainterPath TextBlock::Outline(const std::optional<QRectF> &area, qreal reach) 
 QRectF TextBlock::Ink() const
 {
     QRectF ink;
-    for (int i = 0; i < m_layout.lineCount(); ++i)
-        for (const QGlyphRun &run : m_layout.lineAt(i).glyphRuns()) {
-            GlyphInk glyphInk(run.rawFont(), GlyphInk::Measure::Outline);
-            const QList<quint32> glyphs = run.glyphIndexes();
-            const QList<QPointF> positions = run.positions();
-            for (qsizetype g = 0; g < glyphs.size(); ++g) {
-                const QRectF glyph = glyphInk.At(glyphs[g], positions[g]);
-                if (!glyph.isNull())
-                    ink |= glyph;
-            }
-        }
+    for (int i = 0; i < m_layout.lineCount(); ++i) {
+        const QTextLine line = m_layout.lineAt(i);
+        ink |= LineInk(line, GlyphInk::Measure::Outline).translated(line.position());
+    }
     return ink;
 }
 
