@@ -1,25 +1,15 @@
 #include "app/bridgecommands.h"
 
 #include "core/errors.h"
+#include "core/units.h"
 #include "cutlines/cutwidths.h"
 #include "ui/dialoghost.h"
 
 #include <QLocale>
-#include <cmath>
 
 namespace {
-constexpr double PixelsPerInch = 96.0;
 // Enough decimals to show a sixty-fourth of an inch exactly.
 constexpr int InchDecimals = 6;
-
-std::optional<double> NumberFrom(const QString &text)
-{
-    bool ok = false;
-    double value = QLocale().toDouble(text, &ok);
-    if (!ok)
-        value = QLocale::c().toDouble(text, &ok);
-    return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
-}
 } // namespace
 
 const TWidthQuestion kBridgeWidthQuestion{
@@ -36,35 +26,16 @@ const TWidthQuestion kKerfQuestion{
         return KerfProblem(pixels, blank, settings.bridgeWidth);
     }};
 
-std::optional<double> PixelsFromInchText(const QString &text)
-{
-    QString number = text.trimmed();
-    for (const QString &unit : {QStringLiteral("in"), QStringLiteral("\"")})
-        if (number.endsWith(unit))
-            number = number.chopped(unit.size()).trimmed();
-    const qsizetype slash = number.indexOf(QLatin1Char('/'));
-    if (slash < 0) {
-        const auto inches = NumberFrom(number);
-        return inches ? std::optional<double>(*inches * PixelsPerInch) : std::nullopt;
-    }
-    const auto numerator = NumberFrom(number.left(slash).trimmed());
-    const auto denominator = NumberFrom(number.mid(slash + 1).trimmed());
-    if (!numerator || !denominator || *denominator == 0)
-        return std::nullopt;
-    return *numerator / *denominator * PixelsPerInch;
-}
-
 std::optional<double> AskWidth(TDialogHost &host, const TWidthQuestion &question, double current, QSize blank,
                                const TStencilSettings &settings)
 {
-    TInputRequest request{question.caption, question.prompt,
-                          QString::number(current / PixelsPerInch, 'g', InchDecimals)};
+    TInputRequest request{question.caption, question.prompt, InchesText(current, InchDecimals, TDecimals::Trimmed)};
     if (!host.ExecuteInputQuery(request))
         return std::nullopt;
-    const auto pixels = PixelsFromInchText(request.Value);
+    const auto pixels = ReadLength(request.Value, TBareNumber::Inches, QLocale());
     if (!pixels)
-        throw EFretcardError(QStringLiteral("\"%1\" is not a width in inches, such as 0.0625 or 1/16")
-                                 .arg(request.Value.trimmed()));
+        throw EFretcardError(
+            QStringLiteral("\"%1\" is not %2").arg(request.Value.trimmed(), AcceptedLengths(TBareNumber::Inches)));
     const QString problem = question.problem(*pixels, blank, settings);
     if (!problem.isEmpty())
         throw EFretcardError(problem);

@@ -11,10 +11,6 @@
 
 class TDialogHost;
 
-// A width typed in inches, as a decimal ("0.0625") or a fraction ("1/16"),
-// in pattern pixels; nothing when the text is no number.
-std::optional<double> PixelsFromInchText(const QString &text);
-
 // Which width a width question asks for, and what it checks: why `pixels`
 // cannot serve on a blank of `blank` pixels beside the other settings.
 struct TWidthQuestion {
@@ -27,8 +23,9 @@ extern const TWidthQuestion kLeastWidthQuestion;
 extern const TWidthQuestion kKerfQuestion;
 
 // Asks for a width through `host`, starting from `current` pixels. Returns
-// the new width, or nothing when the box was cancelled; a text that is no
-// width for `blank` and `settings` is refused with an error carrying the
-// reason.
+// the new width, or nothing when the box was cancelled. A bare number is
+// inches ("0.0625", "1/16"); a length with a unit is taken too ("1.6mm"). A
+// text that is no width for `blank` and `settings` is refused with an error
+// carrying the reason.
 std::optional<double> AskWidth(TDialogHost &host, const TWidthQuestion &question, double current, QSize blank,
                                const TStencilSettings &settings);

@@ -4,6 +4,7 @@
 #include "core/errors.h"
 #include "core/safefile.h"
 #include "cutlines/cutlinespage.h"
+#include "page/page.h"
 #include "ui/dialoghost.h"
 
 #include <QPageLayout>
@@ -15,10 +16,10 @@ const QString kPrinterNotStarted = QStringLiteral("The printer could not be star
 const QString kPrintingFailed = QStringLiteral("The page could not be printed.");
 
 // The painter's origin is the paper's corner, not the printable area's: the
-// pattern lands 1 cm from the paper's edges, as in the PDF.
+// pattern lands where it does in the PDF.
 void PutCutLinesPageOn(QPrinter &printer)
 {
-    QPageLayout layout = CutLinesPageLayout();
+    QPageLayout layout = Page::PatternPageLayout();
     layout.setMode(QPageLayout::FullPageMode);
     printer.setFullPage(true);
     printer.setPageLayout(layout);

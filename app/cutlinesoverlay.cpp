@@ -1,7 +1,7 @@
 #include "app/cutlinesoverlay.h"
 
-#include "render/basebargeometry.h"
 #include "render/colors.h"
+#include "render/patternview.h"
 #include "render/shapecontrol.h"
 #include "ui/commandguard.h"
 #include "ui/lineoverlay.h"
@@ -27,10 +27,7 @@ std::vector<QPolygonF> Polylines(const TCutLines &lines)
 
 TCutLines PatternCutLines(TBaseShape &view, bool baseOn)
 {
-    TCutLineOptions options;
-    if (baseOn)
-        options.baseBar = BaseBar::Rectangle(view.Width(), view.Height());
-    return BuildCutLines(view, options);
+    return BuildCutLines(PatternShapes(view, baseOn));
 }
 
 TCutLinesOverlay::TCutLinesOverlay(TBaseShape &view, std::function<bool()> baseOn, TCommandGuard &guard)

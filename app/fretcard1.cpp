@@ -1,12 +1,14 @@
-// The settings handlers of the main window. Each copies its control's value
-// into the preview and writes its status label; a few set other controls,
-// whose handlers then run at once (the controls fire only on a real change).
+// The settings handlers of the main window. Each puts its control's value
+// into the preview and shows the controls' values in the status strip; a few
+// set other controls, whose handlers then run at once (the controls fire
+// only on a real change).
 
 #include "app/fretcard1.h"
 
 #include "app/cutlinesoverlay.h"
-#include "app/inchtext.h"
+#include "core/units.h"
 #include "patternfile/patternfile.h"
+#include "render/patternview.h"
 #include "render/shapecontrol.h"
 #include "ui/messagebox.h"
 #include "ui/panel.h"
@@ -31,15 +33,11 @@ constexpr int kBaseBarTopBelowBlankHeight = 10;
 constexpr int kBaseBarWidthShortfall = 30;
 constexpr int kBaseBarHeight = 30;
 
-constexpr int kPageOutlineOn = 1;
-constexpr int kPageOutlineOff = 0;
-
-constexpr int kResetFontSize = 80;
-constexpr int kResetWidth = 960;
-constexpr int kResetHeight = 144;
-const QString kResetText = QStringLiteral("Scroll Saw");
 const QString kResetCaption = QStringLiteral("Pattern Reset");
 const QString kResetQuestion = QStringLiteral("Are you sure you want to reset the pattern?");
+
+// The status strip shows the blank's sides in inches, to the hundredth.
+QString BlankSideText(int pixels) { return InchesText(pixels, 2, TDecimals::Fixed, QLocale()); }
 
 std::unique_ptr<TDialogHost> OwnHostUnless(TDialogHost *host)
 {
@@ -114,53 +112,31 @@ void TForm1::ConnectHandlers()
     connect(Image2, &TImage::clicked, this, guarded(&TForm1::Image2Click));
 }
 
-// --- Bars ------------------------------------------------------------------
+// --- Bars, switches and text ----------------------------------------------
 
 void TForm1::ScrollBar1Change()
 {
-    PatternView()->Caption()->Font()->setSize(ScrollBar1->Position());
+    ShowControlValue(TShownValue::FontSize);
     // The new size shows at once, even while the bar is being dragged.
     PatternView()->repaint();
-    Label13->setText(QStringLiteral("Font Size: %1").arg(ScrollBar1->Position()));
 }
 
 void TForm1::ScrollBar2Change()
 {
-    PatternView()->setWidth(ScrollBar2->Position());
-    Label7->setText(InchText(PatternView()->Width()));
+    ShowControlValue(TShownValue::BlankWidth);
     MoveBaseBarShape();
 }
 
 void TForm1::ScrollBar3Change()
 {
-    PatternView()->setHeight(ScrollBar3->Position());
-    Label9->setText(InchText(PatternView()->Height()));
+    ShowControlValue(TShownValue::BlankHeight);
     MoveBaseBarShape();
 }
 
-void TForm1::ScrollBar4Change()
-{
-    PatternView()->Caption()->FontFX()->setPosY(quint16(ScrollBar4->Position()));
-    Label14->setText(QStringLiteral("VPos: %1").arg(ScrollBar4->Position()));
-}
-
-void TForm1::ScrollBar5Change()
-{
-    PatternView()->setRoundPercent(quint8(ScrollBar5->Position()));
-    Label16->setText(QStringLiteral("Corners: %1").arg(ScrollBar5->Position()));
-}
-
-void TForm1::ScrollBar6Change()
-{
-    PatternView()->Caption()->FontFX()->setPosX(quint16(ScrollBar6->Position()));
-    Label15->setText(QStringLiteral("HPos: %1").arg(ScrollBar6->Position()));
-}
-
-void TForm1::ScrollBar7Change()
-{
-    PatternView()->Caption()->FontFX()->setTracing(ScrollBar7->Position());
-    Label12->setText(QStringLiteral("Kern: %1").arg(ScrollBar7->Position()));
-}
+void TForm1::ScrollBar4Change() { ShowControlValue(TShownValue::VPos); }
+void TForm1::ScrollBar5Change() { ShowControlValue(TShownValue::Corners); }
+void TForm1::ScrollBar6Change() { ShowControlValue(TShownValue::HPos); }
+void TForm1::ScrollBar7Change() { ShowControlValue(TShownValue::Kern); }
 
 void TForm1::MoveBaseBarShape()
 {
@@ -168,17 +144,12 @@ void TForm1::MoveBaseBarShape()
                         PatternView()->Width() - kBaseBarWidthShortfall, kBaseBarHeight);
 }
 
-// --- Switches --------------------------------------------------------------
-
 void TForm1::CheckBox1Click()
 {
-    const bool multiline = CheckBox1->isChecked();
-    TCaption *caption = PatternView()->Caption();
-    caption->setMultiLine(multiline);
-    TShapeControl *preset = multiline ? ShapeControl4 : ShapeControl5;
-    caption->setAlignment(preset->Caption()->Alignment());
+    ShowControlValue(TShownValue::Multiline);
     // Multi-line text is centred and never offset, so the position bars have
     // nothing to do; the warning takes their place.
+    const bool multiline = CheckBox1->isChecked();
     ScrollBar4->setVisible(!multiline);
     ScrollBar6->setVisible(!multiline);
     Label8->setVisible(multiline);
@@ -186,41 +157,87 @@ void TForm1::CheckBox1Click()
 
 void TForm1::CheckBox2Click()
 {
-    TFxCaption *effects = PatternView()->Caption()->FontFX();
-    if (CheckBox2->isChecked()) {
-        effects->setStyle(ShapeControl3->Caption()->FontFX()->Style());
+    ShowControlValue(TShownValue::TextOutline);
+    if (CheckBox2->isChecked())
         Edit1->setFocus();
-    } else {
-        effects->setStyle(ShapeControl2->Caption()->FontFX()->Style());
-    }
 }
 
 void TForm1::CheckBox3Click()
 {
-    if (CheckBox3->isChecked()) {
-        // The base bar is cut with the letters: square corners, solid letters,
-        // and one line of text to stand on it.
+    PatternSettings pattern = Pattern();
+    if (pattern.Base) {
         MoveBaseBarShape();
         Shape2->show();
-        ScrollBar5->setPosition(0);
-        CheckBox1->setEnabled(false);
-        CheckBox2->setChecked(false);
+        // The handler runs only on a real change: Base was off until now.
+        pattern.Base = false;
+        SwitchBase(pattern, true);
     } else {
         Shape2->hide();
-        CheckBox1->setEnabled(true);
     }
+    ScrollBar5->setPosition(pattern.Corners);
+    CheckBox1->setEnabled(MultilineSwitchable(pattern));
+    CheckBox2->setChecked(pattern.TextOutline);
 }
 
-void TForm1::CheckBox4Click()
+void TForm1::CheckBox4Click() { ShowControlValue(TShownValue::PageOutline); }
+void TForm1::Edit1Change() { ShowControlValue(TShownValue::Text); }
+
+void TForm1::ShowControlValue(TShownValue value)
 {
-    PatternView()->Bevel()->setWidth(CheckBox4->isChecked() ? kPageOutlineOn : kPageOutlineOff);
+    const PatternSettings pattern = Pattern();
+    ShowValue(*PatternView(), pattern, value);
+    ShowStatus(pattern);
 }
 
-void TForm1::Edit1Change()
+void TForm1::ShowStatus(const PatternSettings &pattern)
 {
+    Label13->setText(QStringLiteral("Font Size: %1").arg(pattern.FontSize));
+    Label7->setText(BlankSideText(pattern.BlankWidth));
+    Label9->setText(BlankSideText(pattern.BlankHeight));
+    Label14->setText(QStringLiteral("VPos: %1").arg(pattern.VPos));
+    Label15->setText(QStringLiteral("HPos: %1").arg(pattern.HPos));
+    Label12->setText(QStringLiteral("Kern: %1").arg(pattern.Kern));
+    Label16->setText(QStringLiteral("Corners: %1").arg(pattern.Corners));
+}
+
+PatternSettings TForm1::Pattern() const
+{
+    PatternSettings pattern;
+    pattern.FontSize = ScrollBar1->Position();
+    pattern.BlankWidth = ScrollBar2->Position();
+    pattern.BlankHeight = ScrollBar3->Position();
+    pattern.VPos = ScrollBar4->Position();
+    pattern.HPos = ScrollBar6->Position();
+    pattern.Kern = ScrollBar7->Position();
+    pattern.Corners = ScrollBar5->Position();
+    pattern.Multiline = CheckBox1->isChecked();
+    pattern.TextOutline = CheckBox2->isChecked();
+    pattern.PageOutline = CheckBox4->isChecked();
+    pattern.Base = CheckBox3->isChecked();
+    pattern.FontName = PatternView()->Caption()->Font()->Name();
     // A pasted line break shows as a blank in the one-line box and is saved
-    // as one, so the pattern draws it as one too.
-    PatternView()->Caption()->setCaption(TextAsStored(Edit1->text()));
+    // as one, so the pattern has one too.
+    pattern.Text = TextAsStored(Edit1->text());
+    return pattern;
+}
+
+void TForm1::SetPattern(const PatternSettings &pattern)
+{
+    const std::pair<TScrollBar *, int> bars[] = {
+        {ScrollBar1, pattern.FontSize}, {ScrollBar2, pattern.BlankWidth}, {ScrollBar3, pattern.BlankHeight},
+        {ScrollBar4, pattern.VPos},     {ScrollBar6, pattern.HPos},       {ScrollBar7, pattern.Kern},
+        {ScrollBar5, pattern.Corners},
+    };
+    for (const auto &[bar, position] : bars)
+        bar->setPosition(position);
+    const std::pair<QCheckBox *, bool> checks[] = {
+        {CheckBox1, pattern.Multiline}, {CheckBox2, pattern.TextOutline},
+        {CheckBox4, pattern.PageOutline}, {CheckBox3, pattern.Base},
+    };
+    for (const auto &[check, checked] : checks)
+        check->setChecked(checked);
+    PatternView()->Caption()->Font()->setName(pattern.FontName);
+    Edit1->setText(pattern.Text);
 }
 
 // --- Commands --------------------------------------------------------------
@@ -239,20 +256,24 @@ void TForm1::Button4Click()
 {
     if (!AskYesNo(*m_host, kResetCaption, kResetQuestion, TMsgDlgType::mtConfirmation))
         return;
-    PatternView()->Caption()->setFont(*ShapeControl2->Caption()->Font());
+    PatternView()->Caption()->setFont(PresetFont(clWindowText));
 
-    ScrollBar1->setPosition(kResetFontSize);
-    ScrollBar2->setPosition(kResetWidth);
-    ScrollBar3->setPosition(kResetHeight);
-    for (TScrollBar *bar : {ScrollBar4, ScrollBar5, ScrollBar6, ScrollBar7})
-        bar->setPosition(0);
+    const PatternSettings initial;
+    ScrollBar1->setPosition(initial.FontSize);
+    ScrollBar2->setPosition(initial.BlankWidth);
+    ScrollBar3->setPosition(initial.BlankHeight);
+    ScrollBar4->setPosition(initial.VPos);
+    ScrollBar5->setPosition(initial.Corners);
+    ScrollBar6->setPosition(initial.HPos);
+    ScrollBar7->setPosition(initial.Kern);
 
-    CheckBox3->setChecked(false);
-    CheckBox1->setChecked(false);
-    CheckBox2->setChecked(true);
-    CheckBox4->setChecked(true);
+    // Base first: switched off, it lets Multiline be switched again.
+    CheckBox3->setChecked(initial.Base);
+    CheckBox1->setChecked(initial.Multiline);
+    CheckBox2->setChecked(initial.TextOutline);
+    CheckBox4->setChecked(initial.PageOutline);
 
-    Edit1->setText(kResetText);
+    Edit1->setText(initial.Text);
     Edit1->setFocus();
 }
 

@@ -1,13 +1,15 @@
 #pragma once
 // The main window: the full-scale preview with its rulers, the settings bars
 // and switches, the text box, the status strip, the command buttons and the
-// menu. The pattern has no model object of its own: every setting lives in
-// one control, and that control's handler copies it into the preview.
+// menu. Every value of the pattern lives in one control, whose handler puts
+// it into the preview; Pattern() reads them all as one PatternSettings.
 //
-// Later commands read the settings from these controls and change them only
-// by setting the controls, so that the same handlers and cascades run.
+// Later commands read the pattern from these controls and change it only by
+// setting the controls, so that the same handlers and cascades run.
 
 #include "app/bridgecommands.h"
+#include "core/pattern.h"
+#include "render/patternview.h"
 #include "render/workimage.h"
 #include "ui/commandguard.h"
 #include "ui/dialogs.h"
@@ -75,10 +77,6 @@ public:
     TPanel *LinkPanel2 = nullptr;
 
     TShapeControl *ShapeControl1 = nullptr; // the pattern view
-    TShapeControl *ShapeControl2 = nullptr; // preset: font, style tdNone
-    TShapeControl *ShapeControl3 = nullptr; // preset: style tdOutline
-    TShapeControl *ShapeControl4 = nullptr; // preset: alignment agCenter
-    TShapeControl *ShapeControl5 = nullptr; // preset: alignment agTopLeft
     TRulerPicture *Image10 = nullptr;       // horizontal ruler
     TRulerPicture *Image12 = nullptr;       // vertical ruler
     TShape *Shape1 = nullptr;               // the rulers' corner square
@@ -174,6 +172,14 @@ public:
     // the last base bar left in it carries over to the next one.
     TWorkImage &WorkImage() { return m_workImage; }
 
+    // --- The pattern ------------------------------------------------------
+    // The thirteen values the controls hold.
+    PatternSettings Pattern() const;
+    // Sets the controls in the order of a pattern file's lines, Base last so
+    // that switching it on has the last word on Corners and Text Outline;
+    // each control's handler runs when its value really changes.
+    void SetPattern(const PatternSettings &pattern);
+
     // --- Pattern settings handlers ---------------------------------------
     void ScrollBar1Change();
     void ScrollBar2Change();
@@ -250,6 +256,10 @@ private:
     void ConnectHandlers();
     void CreateExtras();
     void MoveBaseBarShape();
+    // One value of the controls' pattern into the preview, and all of them
+    // into the status strip.
+    void ShowControlValue(TShownValue value);
+    void ShowStatus(const PatternSettings &pattern);
     void OnSurfacePainted();
 
     bool m_centred = false;

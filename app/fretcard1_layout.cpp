@@ -1,11 +1,10 @@
 // Building the main window: every control at its place, holding the values
-// the pattern starts from. The stored values, the preview's properties and
-// the status texts agree, so nothing is recomputed when the window opens.
+// the pattern starts from.
 
 #include "app/fretcard1.h"
 
 #include "app/formsurface.h"
-#include "patternfile/patternsettings.h"
+#include "core/pattern.h"
 #include "render/colors.h"
 #include "render/patternview.h"
 #include "render/shapecontrol.h"
@@ -29,7 +28,7 @@ constexpr int kWindowFontHeight = 11;
 
 constexpr QRect kPanel1(4, 8, 1001, 385);
 constexpr int kPanel1BevelWidth = 3;
-constexpr QRect kPatternView(35, 45, 960, 144);
+constexpr QPoint kPatternView(35, 45);
 constexpr QRect kHorizontalRuler(35, 21, 960, 22);
 constexpr QRect kVerticalRuler(8, 45, 25, 289);
 constexpr QRect kRulerCorner(8, 21, 25, 22);
@@ -60,10 +59,6 @@ constexpr QRect kDonationPicture(328, 77, 89, 81);
 constexpr QRect kPanel5(8, 592, 673, 25);
 constexpr QRect kLinkPanel1(688, 592, 153, 25);
 constexpr QRect kLinkPanel2(848, 592, 153, 25);
-
-constexpr int kInitialFontSize = 80;
-constexpr int kInitialWidth = 960;
-constexpr int kInitialHeight = 144;
 
 const QColor kGray(128, 128, 128);
 const QColor kSilver(192, 192, 192);
@@ -102,12 +97,6 @@ QPalette ClassicPalette(QPalette palette)
     return palette;
 }
 
-TShapeControl *MakePreset(QWidget *parent)
-{
-    auto *preset = new TShapeControl(parent);
-    preset->hide();
-    return preset;
-}
 } // namespace
 
 const char *const kApplicationTitle = "Kerfhaven Fretcard Printer";
@@ -141,6 +130,7 @@ void TForm1::BuildWindow()
     BuildCommandPanel();
     BuildBottomStrip();
     BuildMenu();
+    ShowStatus(Pattern());
 
     adjustSize();
     setFixedSize(size());
@@ -163,7 +153,7 @@ void TForm1::BuildPreviewPanel()
 
     ShapeControl1 = new TShapeControl(Panel1);
     ShapeControl1->setObjectName("ShapeControl1");
-    ShapeControl1->setGeometry(kPatternView);
+    ShapeControl1->move(kPatternView);
     PreparePatternView(*ShapeControl1);
     ShapeControl1->setToolTip(
         QStringLiteral("This is the pattern display port. What you see here is what will print."));
@@ -177,16 +167,6 @@ void TForm1::BuildPreviewPanel()
     Image11 = new TImage(Panel1);
     Image11->setAutoSize(true);
     Image11->hide();
-
-    ShapeControl2 = MakePreset(Panel1);
-    ShapeControl2->Caption()->setFont(PresetFont(clWindowText));
-    ShapeControl2->Caption()->FontFX()->setStyle(tdNone);
-    ShapeControl3 = MakePreset(Panel1);
-    ShapeControl3->Caption()->FontFX()->setStyle(tdOutline);
-    ShapeControl4 = MakePreset(Panel1);
-    ShapeControl4->Caption()->setAlignment(agCenter);
-    ShapeControl5 = MakePreset(Panel1);
-    ShapeControl5->Caption()->setAlignment(agTopLeft);
 }
 
 void TForm1::BuildStatusStrip()
@@ -211,15 +191,16 @@ void TForm1::BuildStatusStrip()
         x += width + 4;
         return label;
     };
-    Label13 = box(QStringLiteral("Font Size: 80"), 80);
+    // The texts come from the pattern (ShowStatus).
+    Label13 = box(QString(), 80);
     box(QStringLiteral("Blank"), 40);
-    Label7 = box(QStringLiteral("10.00"), 40);
+    Label7 = box(QString(), 40);
     box(QStringLiteral("X"), 16);
-    Label9 = box(QStringLiteral("1.50"), 40);
-    Label14 = box(QStringLiteral("VPos: 0"), 60);
-    Label15 = box(QStringLiteral("HPos: 0"), 60);
-    Label12 = box(QStringLiteral("Kern: 0"), 60);
-    Label16 = box(QStringLiteral("Corners: 0"), 72);
+    Label9 = box(QString(), 40);
+    Label14 = box(QString(), 60);
+    Label15 = box(QString(), 60);
+    Label12 = box(QString(), 60);
+    Label16 = box(QString(), 72);
 
     x += 6;
     auto check = [&](const QString &text, bool checked, int width) {
@@ -229,10 +210,11 @@ void TForm1::BuildStatusStrip()
         x += width + 4;
         return checkBox;
     };
-    CheckBox1 = check(QStringLiteral("Multiline"), false, 76);
-    CheckBox2 = check(QStringLiteral("Text Outline ON/OFF"), true, 130);
-    CheckBox4 = check(QStringLiteral("Page Outline ON/OFF"), true, 134);
-    CheckBox3 = check(QStringLiteral("Base ON/OFF"), false, 100);
+    const PatternSettings initial;
+    CheckBox1 = check(QStringLiteral("Multiline"), initial.Multiline, 76);
+    CheckBox2 = check(QStringLiteral("Text Outline ON/OFF"), initial.TextOutline, 130);
+    CheckBox4 = check(QStringLiteral("Page Outline ON/OFF"), initial.PageOutline, 134);
+    CheckBox3 = check(QStringLiteral("Base ON/OFF"), initial.Base, 100);
 }
 
 void TForm1::BuildSettingsPanel()
@@ -278,13 +260,14 @@ void TForm1::BuildSettingsPanel()
         scrollBar->setToolTip(QString::fromLatin1(hint));
         return scrollBar;
     };
-    ScrollBar1 = bar(PatternRanges::FontSize, kInitialFontSize, "Change font size", {kBarX, 26, kBarWidth, kBarHeight});
-    ScrollBar2 = bar(PatternRanges::BlankWidth, kInitialWidth, "Change the size of the blank", {kBarX, 50, kBarWidth, kBarHeight});
-    ScrollBar3 = bar(PatternRanges::BlankHeight, kInitialHeight, "Change the size of the blank", {kBarX, 74, kBarWidth, kBarHeight});
-    ScrollBar4 = bar(PatternRanges::VPos, 0, "Position the text vertical", {kBarX, 98, kHalfBarWidth, kBarHeight});
-    ScrollBar5 = bar(PatternRanges::Corners, 0, "Set the corner roundness", {kBarX, 146, kBarWidth, kBarHeight});
-    ScrollBar6 = bar(PatternRanges::HPos, 0, "Position the text horizontal", {kSecondHalfBarX, 98, kHalfBarWidth, kBarHeight});
-    ScrollBar7 = bar(PatternRanges::Kern, 0, "Change the letter spacing", {kBarX, 123, kBarWidth, kBarHeight});
+    const PatternSettings initial;
+    ScrollBar1 = bar(PatternRanges::FontSize, initial.FontSize, "Change font size", {kBarX, 26, kBarWidth, kBarHeight});
+    ScrollBar2 = bar(PatternRanges::BlankWidth, initial.BlankWidth, "Change the size of the blank", {kBarX, 50, kBarWidth, kBarHeight});
+    ScrollBar3 = bar(PatternRanges::BlankHeight, initial.BlankHeight, "Change the size of the blank", {kBarX, 74, kBarWidth, kBarHeight});
+    ScrollBar4 = bar(PatternRanges::VPos, initial.VPos, "Position the text vertical", {kBarX, 98, kHalfBarWidth, kBarHeight});
+    ScrollBar5 = bar(PatternRanges::Corners, initial.Corners, "Set the corner roundness", {kBarX, 146, kBarWidth, kBarHeight});
+    ScrollBar6 = bar(PatternRanges::HPos, initial.HPos, "Position the text horizontal", {kSecondHalfBarX, 98, kHalfBarWidth, kBarHeight});
+    ScrollBar7 = bar(PatternRanges::Kern, initial.Kern, "Change the letter spacing", {kBarX, 123, kBarWidth, kBarHeight});
     QWidget::setTabOrder(ScrollBar1, ScrollBar2);
     QWidget::setTabOrder(ScrollBar2, ScrollBar3);
     QWidget::setTabOrder(ScrollBar3, ScrollBar4);
@@ -308,7 +291,7 @@ void TForm1::BuildCommandPanel()
     Panel3->setColor(kSilver);
 
     MakeLabel(QStringLiteral("Text Input"), Panel3, kTextInputCaption);
-    Edit1 = new QLineEdit(kInitialPatternText, Panel3);
+    Edit1 = new QLineEdit(PatternSettings().Text, Panel3);
     Edit1->setGeometry(kEdit1);
     Edit1->setAlignment(Qt::AlignCenter);
 

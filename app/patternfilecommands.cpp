@@ -6,73 +6,12 @@
 
 #include "patternfile/patternfile.h"
 #include "app/programfolders.h"
-#include "render/shapecontrol.h"
 #include "ui/messagebox.h"
-#include "ui/scrollbar.h"
 
-#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
-
-#include <cstddef>
-#include <iterator>
 
 namespace {
-
-// Open's view of the window: each value goes into its control, whose change
-// handler then updates the preview, the status strip and dependent controls.
-class TFormPatternControls final : public PatternControls {
-public:
-    explicit TFormPatternControls(TForm1 &form) : m_form(form) {}
-
-    void SetScrollBarPosition(int number, int position) override { Bar(number).setPosition(position); }
-    void SetCheckBoxChecked(int number, bool checked) override { Box(number).setChecked(checked); }
-    void SetFontName(const QString &face) override { m_form.PatternView()->Caption()->Font()->setName(face); }
-    void SetText(const QString &text) override { m_form.Edit1->setText(text); }
-
-private:
-    TScrollBar &Bar(int number) const
-    {
-        TScrollBar *const bars[] = {m_form.ScrollBar1, m_form.ScrollBar2, m_form.ScrollBar3, m_form.ScrollBar4,
-                                    m_form.ScrollBar5, m_form.ScrollBar6, m_form.ScrollBar7};
-        return *bars[Index(number, std::size(bars))];
-    }
-
-    QCheckBox &Box(int number) const
-    {
-        QCheckBox *const boxes[] = {m_form.CheckBox1, m_form.CheckBox2, m_form.CheckBox3, m_form.CheckBox4};
-        return *boxes[Index(number, std::size(boxes))];
-    }
-
-    // Controls are numbered from 1, as their names are.
-    static std::size_t Index(int number, std::size_t count)
-    {
-        Q_ASSERT(number >= 1 && std::size_t(number) <= count);
-        return std::size_t(number - 1);
-    }
-
-    TForm1 &m_form;
-};
-
-PatternSettings PatternSettingsOf(const TForm1 &form)
-{
-    PatternSettings settings;
-    settings.FontSize = form.ScrollBar1->Position();
-    settings.BlankWidth = form.ScrollBar2->Position();
-    settings.BlankHeight = form.ScrollBar3->Position();
-    settings.VPos = form.ScrollBar4->Position();
-    settings.HPos = form.ScrollBar6->Position();
-    settings.Kern = form.ScrollBar7->Position();
-    settings.Corners = form.ScrollBar5->Position();
-    settings.Multiline = form.CheckBox1->isChecked();
-    settings.TextOutline = form.CheckBox2->isChecked();
-    settings.PageOutline = form.CheckBox4->isChecked();
-    settings.Base = form.CheckBox3->isChecked();
-    settings.FontName = form.PatternView()->Caption()->Font()->Name();
-    settings.Text = form.Edit1->text();
-    return settings;
-}
 
 // Both dialogs start in the program's folder, and so does the process, so
 // that a name typed without a folder lands there too.
@@ -120,10 +59,10 @@ void TForm1::Button9Click()
         return;
 
     const QString target = QFileInfo(PatternTargetFileName(SaveDialog1.FileName())).absoluteFilePath();
-    const PatternSettings settings = PatternSettingsOf(*this);
+    const PatternSettings pattern = Pattern();
     if (QFileInfo::exists(target) && !ConfirmOverwrite(*m_host, m_guard.ApplicationTitle(), target))
         return;
-    SavePatternFile(target, settings);
+    SavePatternFile(target, pattern);
 }
 
 void TForm1::SaveAs1Click()
@@ -144,8 +83,7 @@ void TForm1::Button3Click()
 
 void TForm1::OpenChosenPatternFile(const QString &path)
 {
-    TFormPatternControls controls(*this);
-    OpenPatternFile(path, controls);
+    SetPattern(LoadPatternFile(path, Pattern()));
 }
 
 void TForm1::Open1Click()

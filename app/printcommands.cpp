@@ -5,6 +5,7 @@
 #include "render/workimage.h"
 #include "printengine/printenginecomponent.h"
 #include "core/errors.h"
+#include "page/page.h"
 
 namespace {
 // The start-up message stands for every later use of the missing engine.
@@ -21,8 +22,8 @@ void PlaceSnapshot(TExportWindow &window, TPrintDocument &document, const QStrin
     document.OpenDoc();
     if (!window.PageOutlineOn())
         document.SuppressOutline();
-    document.PlacePicture(snapshot, PagePlacement::kPictureLeftCm, PagePlacement::kPictureTopCm,
-                          TPrintEngine::kFreeCorner, TPrintEngine::kFreeCorner);
+    document.PlacePicture(snapshot, Page::kCornerCm, Page::kCornerCm, TPrintEngine::kFreeCorner,
+                          TPrintEngine::kFreeCorner);
 }
 } // namespace
 
@@ -41,10 +42,10 @@ void PrintPattern(TExportWindow &window, TWorkImage &workImage, TPrintDocument &
 
     PlaceSnapshot(window, document, snapshot);
     const QPoint corner = window.WindowPosition();
-    document.SetPreviewPlacement(corner.x() + PagePlacement::kPreviewOffset,
-                                 corner.y() + PagePlacement::kPreviewOffset,
-                                 PagePlacement::kPreviewWidth, PagePlacement::kPreviewHeight,
-                                 PagePlacement::kPreviewMode);
+    document.SetPreviewPlacement(corner.x() + PreviewPlacement::kPreviewOffset,
+                                 corner.y() + PreviewPlacement::kPreviewOffset,
+                                 PreviewPlacement::kPreviewWidth, PreviewPlacement::kPreviewHeight,
+                                 PreviewPlacement::kPreviewMode);
     document.ShowPreview();
 }
 

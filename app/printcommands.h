@@ -1,9 +1,7 @@
 #pragma once
-// Print (preview) and Export PDF: both place the snapshot on one landscape
-// letter page through the print engine, 1 cm from the paper's corner, at
-// its natural size.
-
-#include "render/pageplacement.h"
+// Print (preview) and Export PDF: both place the snapshot on the pattern's
+// page (Page::PatternPageLayout) through the print engine, at the page's
+// corner, at its natural size.
 
 #include <QString>
 
@@ -32,13 +30,13 @@ public:
     virtual TWriteResult WriteDocFile(const QString &path) = 0;
 };
 
-namespace PagePlacement {
+namespace PreviewPlacement {
 // The preview window, relative to the main window and in screen pixels.
 inline constexpr int kPreviewOffset = 20;
 inline constexpr int kPreviewWidth = 980;
 inline constexpr int kPreviewHeight = 590;
 inline constexpr int kPreviewMode = 1;
-} // namespace PagePlacement
+} // namespace PreviewPlacement
 
 // Print: closes any document left open, writes the snapshot (with the base
 // bar in the text colour when Base is on), opens a document, places the

@@ -1,47 +1,17 @@
 #include "core/safefile.h"
 
+#include "core/completewrites.h"
 #include "core/errors.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
+#include <filesystem>
+#include <system_error>
 
 namespace {
-// QSaveFile passes a short write (a disk that fills up, a file size limit)
-// back as a smaller count without setting an error, and would then commit a
-// truncated file. Every write goes through this device, which turns a short
-// write into a failure and keeps the system's reason for it.
-class CompleteWritesOnly : public QIODevice {
-public:
-    explicit CompleteWritesOnly(QFileDevice &target) : m_target(target)
-    {
-        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    }
-    bool Failed() const { return m_failed; }
-    int FailureErrno() const { return m_errno; }
-
-protected:
-    qint64 readData(char *, qint64) override { return -1; }
-    qint64 writeData(const char *data, qint64 length) override
-    {
-        if (m_failed)
-            return -1;
-        errno = 0;
-        const qint64 written = m_target.write(data, length);
-        if (written == length)
-            return written;
-        m_failed = true;
-        m_errno = errno;
-        return -1;
-    }
-
-private:
-    QFileDevice &m_target;
-    bool m_failed = false;
-    int m_errno = 0;
-};
-
 // QSaveFile replaces a file by renaming over it, which would also replace a
 // file the user may not write to (read-only, or a folder in its place). Such
 // a target must fail the way opening it for writing fails.
@@ -51,6 +21,25 @@ bool ExistingTargetRefusesWriting(const QString &path)
     if (!target.exists())
         return false;
     return target.isDir() || !target.isWritable();
+}
+
+// A device, a pipe or a socket in the target's place is no file to replace:
+// renaming over it would swap a device node for a plain file, and writing
+// into it instead would send the user's work where nobody keeps it. Links
+// are followed (QSaveFile writes the file a link points to and keeps the
+// link), so a link to a regular file is saved through, and a link to
+// anything else is refused like its target.
+void RefuseNonRegularTarget(const QString &path)
+{
+    // Only a kind the file system tells counts. Where it refuses to tell,
+    // QFileInfo can still say "exists" (access() speaks for the real user)
+    // without knowing the kind; opening then reports the refusal itself.
+    std::error_code error;
+    const std::filesystem::file_status target = std::filesystem::status(path.toStdU16String(), error);
+    if (!error && std::filesystem::exists(target) && !std::filesystem::is_regular_file(target)
+        && !std::filesystem::is_directory(target))
+        throw EInOutError(FileError::AccessDenied, QStringLiteral("Cannot create file %1: it is not a regular file")
+                                                       .arg(QDir::toNativeSeparators(path)));
 }
 
 // Creating a file fails for want of a folder when a folder on its path is
@@ -73,6 +62,7 @@ void WriteFileSafely(const QString &path, const std::function<void(QIODevice *)>
         FileError::RaiseFromDevice(file, osErrno);
     };
 
+    RefuseNonRegularTarget(path);
     // Unbuffered, so that every short write shows at the write that made it.
     QSaveFile file(path);
     if (ExistingTargetRefusesWriting(path))
@@ -81,17 +71,10 @@ void WriteFileSafely(const QString &path, const std::function<void(QIODevice *)>
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         refuse(file, errno);
 
-    CompleteWritesOnly checked(file);
-    try {
-        writeContent(&checked);
-    } catch (...) {
-        // A writer that gave up because the disk refused gets the disk's reason.
-        if (!checked.Failed())
-            throw;
-    }
-    if (checked.Failed()) {
+    // A writer that gave up because the disk refused gets the disk's reason.
+    if (const std::optional<int> failure = WriteCompletely(file, writeContent)) {
         file.cancelWriting();
-        FileError::RaiseFromDevice(file, checked.FailureErrno());
+        FileError::RaiseFromDevice(file, *failure);
     }
     errno = 0;
     if (!file.commit()) {

@@ -418,5 +418,5 @@ TBridgedCutLines WithStencilBridges(const TCutLines &lines, double bridgeWidth, 
 QString IslandsNotBridgedText(int count, double bridgeWidth)
 {
     return CountText(count, QStringLiteral("island"), QStringLiteral("islands")) +
-           QStringLiteral(" could not be bridged at ") + InchesText(bridgeWidth);
+           QStringLiteral(" could not be bridged at ") + WidthText(bridgeWidth);
 }

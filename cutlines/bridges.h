@@ -4,12 +4,13 @@
 // B) would fall out with them. A bridge is a straight strip of wood left
 // across the letter's stroke that ties such an island to the wood around it.
 
+#include "core/units.h"
 #include "cutlines/cutlines.h"
 
 #include <QString>
 
 // A sixteenth of an inch: the narrowest strip a scroll saw leaves standing.
-inline constexpr double DefaultBridgeWidthPixels = 96.0 / 16;
+inline constexpr double DefaultBridgeWidthPixels = Units::kPixelsPerInch / 16.0;
 
 // One bridge: wood `width` wide all the way from `from`, a place where the
 // island is that thick, to `to`, where the wood it holds on to is.

@@ -2,8 +2,6 @@
 
 #include "cutlines/clipperpaths.h"
 #include "cutlines/flatten.h"
-#include "render/shapecontrol.h"
-#include "render/shapegeometry.h"
 
 #include <QPainterPath>
 
@@ -50,39 +48,27 @@ CL::Paths ClippedGlyphs(const std::vector<TGlyphPiece> &pieces)
     return clipped;
 }
 
-// The blank as the view draws it: its box figure, moved back by the shadow.
-std::vector<TCutContour> BlankOutline(TBaseShape &view)
+std::vector<TCutContour> BlankContours(const QPainterPath &outline)
 {
-    if (view.Bevel()->Width() <= 0 || !IsBoxShape(view.Shape()))
+    if (outline.isEmpty())
         return {};
-    TPointList points;
-    BuildShapePoints(TRect{0, 0, view.Width(), view.Height()}, view.Shape(), nullptr, points,
-                     *view.Shadow(), view.Bevel(), view.RoundPercent(), *view.Brush(), view.Square());
-    constexpr int BlankTopLeft = 3, BlankBottomRight = 4, BlankCorner = 5;
-    const int depth = view.Shadow()->EffectiveDepth();
-    const QPointF back(depth, depth);
-    const QPointF topLeft = QPointF(UnpackPoint(points[BlankTopLeft])) - back;
-    const QPointF bottomRight = QPointF(UnpackPoint(points[BlankBottomRight])) - back;
-    const QPointF corner = QPointF(UnpackPoint(points[BlankCorner])) - back;
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(topLeft, bottomRight), corner.x() / 2, corner.y() / 2);
     CL::Paths paths;
     AppendFlattened(paths, outline);
     return SimpleContours(paths);
 }
 } // namespace
 
-TCutLines BuildCutLines(TBaseShape &view, const TCutLineOptions &options)
+TCutLines BuildCutLines(const TPatternShapes &shapes)
 {
     TCutLines lines;
-    lines.blankSize = QSize(view.Width(), view.Height());
-    CL::Paths letters = ClippedGlyphs(view.CaptionGlyphs());
-    if (options.baseBar && !options.baseBar->isEmpty()) {
-        lines.baseBar = PixelArea(*options.baseBar);
+    lines.blankSize = shapes.blankSize;
+    CL::Paths letters = ClippedGlyphs(shapes.glyphs);
+    if (shapes.baseBar && !shapes.baseBar->isEmpty()) {
+        lines.baseBar = PixelArea(*shapes.baseBar);
         letters.push_back(RectanglePath(*lines.baseBar));
     }
     lines.letters = SimpleContours(letters);
-    lines.blank = BlankOutline(view);
+    lines.blank = BlankContours(shapes.blankOutline);
     return lines;
 }
 

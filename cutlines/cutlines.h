@@ -3,6 +3,9 @@
 // the base bar joined to them, and the blank's outline, as closed contours in
 // pattern pixels (96 per inch, origin the blank's top-left, y down).
 
+#include "core/units.h"
+#include "render/patternshapes.h"
+
 #include <QPolygonF>
 #include <QRect>
 #include <QRectF>
@@ -11,10 +14,9 @@
 #include <vector>
 
 class QPainterPath;
-class TBaseShape;
 
 // Cut lines may leave the true outline by at most a thousandth of an inch.
-inline constexpr double CutTolerancePixels = 96.0 / 1000.0;
+inline constexpr double CutTolerancePixels = Units::kPixelsPerInch / 1000.0;
 
 struct TCutContour {
     // Closed: the last point joins the first, which is not repeated.
@@ -33,15 +35,9 @@ struct TCutLines {
     std::optional<QRectF> baseBar;
 };
 
-struct TCutLineOptions {
-    // The base bar's pixels (right and bottom inclusive, as QRect counts
-    // them), when the pattern has one.
-    std::optional<QRect> baseBar;
-};
-
-// The cut lines of what the view shows: its caption as it lays it out, and
-// its blank when it is outlined.
-TCutLines BuildCutLines(TBaseShape &view, const TCutLineOptions &options);
+// The cut lines of what the view lays out: its letters, joined to the base
+// bar when there is one, and its blank when it is outlined.
+TCutLines BuildCutLines(const TPatternShapes &shapes);
 
 // The contours as one path, filled even-odd so that holes stay open: how
 // every drawing of the cut lines (page, overlay, spots) turns them into a shape.

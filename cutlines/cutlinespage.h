@@ -1,20 +1,15 @@
 #pragma once
-// The cut lines on paper: the same landscape letter page the pattern's PDF
-// export uses, the pattern's top-left corner 1 cm from the paper's, at full
-// scale (96 pattern pixels to the inch), thin black vector strokes.
+// The cut lines on paper: the page the pattern's PDF export uses
+// (Page::PatternPageLayout), the pattern placed on it as page/ places it, at
+// full scale, in thin black vector strokes.
 
 #include "cutlines/cutlines.h"
 
-#include <QPageLayout>
 #include <QRectF>
 #include <optional>
 
 class QIODevice;
 class QPainter;
-
-// Landscape letter without margins: the painter's origin is the paper's
-// top-left corner (a printer needs QPrinter::setFullPage(true)).
-QPageLayout CutLinesPageLayout();
 
 // Paints the cut lines at 1:1 on a painter whose device has its origin at the
 // paper's top-left corner; the device's resolution (logicalDpiX/Y) turns

@@ -8,4 +8,4 @@ QString CountText(int count, const QString &one, const QString &many);
 
 // A width in pattern pixels as inches, as short as it is exact to a
 // ten-thousandth: "0.5 in", "0.0625 in".
-QString InchesText(double pixels);
+QString WidthText(double pixels);

@@ -33,7 +33,7 @@ QString BridgeWidthProblem(double pixels, QSize blank, double kerf)
         return problem;
     // The blade would saw a narrower bridge away entirely.
     if (pixels < kerf)
-        return QStringLiteral("The %1 must not be narrower than the %2, %3").arg(kBridgeWidth, kKerf, InchesText(kerf));
+        return QStringLiteral("The %1 must not be narrower than the %2, %3").arg(kBridgeWidth, kKerf, WidthText(kerf));
     return {};
 }
 
@@ -47,6 +47,6 @@ QString KerfProblem(double pixels, QSize blank, double bridgeWidth)
     if (!problem.isEmpty())
         return problem;
     if (pixels > bridgeWidth)
-        return QStringLiteral("The %1 must not be wider than the %2, %3").arg(kKerf, kBridgeWidth, InchesText(bridgeWidth));
+        return QStringLiteral("The %1 must not be wider than the %2, %3").arg(kKerf, kBridgeWidth, WidthText(bridgeWidth));
     return {};
 }

@@ -1,5 +1,7 @@
 #include "cutlines/dxfwriter.h"
 
+#include "core/units.h"
+
 #include <QIODevice>
 
 #include <dxflib/dl_dxf.h>
@@ -10,7 +12,7 @@
 #include <string>
 
 namespace {
-constexpr double PixelsPerInch = 96.0;
+constexpr double PixelsPerInch = Units::kPixelsPerInch;
 // $INSUNITS: the drawing's lengths are inches.
 constexpr int UnitsInches = 1;
 constexpr int ClosedPolyline = 1;

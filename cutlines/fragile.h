@@ -2,13 +2,14 @@
 // Fragile spots: where the wood left between two cut lines is so narrow that
 // it snaps under the blade, found before the wood is cut.
 
+#include "core/units.h"
 #include "cutlines/cutlines.h"
 #include "cutlines/kerf.h"
 
 #include <QString>
 
 // A sixteenth of an inch of wood is the least that holds.
-inline constexpr double DefaultLeastWidthPixels = 96.0 / 16;
+inline constexpr double DefaultLeastWidthPixels = Units::kPixelsPerInch / 16.0;
 
 struct TFragileSpots {
     // The narrow places, as regions (outer contours and their holes).

@@ -1,20 +1,21 @@
 #include "cutlines/svgwriter.h"
 
+#include "core/units.h"
+
 #include <QIODevice>
 #include <QXmlStreamWriter>
 
 namespace {
-constexpr double PixelsPerInch = 96.0;
 // Laser and cutter software takes a stroke of a thousandth of an inch as a
 // hairline, a line to cut along rather than a shape to engrave.
-constexpr double HairlinePixels = PixelsPerInch / 1000.0;
+constexpr double HairlinePixels = Units::kPixelsPerInch / 1000.0;
 // Contour points are multiples of 1/1024 px: nine significant digits keep
 // them far below the cut lines' tolerance.
 constexpr int CoordinateDigits = 9;
 
 QString Number(double value) { return QString::number(value, 'g', CoordinateDigits); }
 
-QString Inches(int pixels) { return Number(pixels / PixelsPerInch) + QStringLiteral("in"); }
+QString Inches(int pixels) { return Number(pixels / double(Units::kPixelsPerInch)) + QStringLiteral("in"); }
 
 // Every contour a closed subpath of one path: with the even-odd rule the
 // counters stay open when a program fills the drawing.

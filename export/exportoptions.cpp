@@ -1,12 +1,15 @@
 #include "export/exportoptions.h"
 
+#include "core/units.h"
 #include "cutlines/cutwidths.h"
-#include "export/units.h"
-#include "patternfile/patternsettings.h"
+#include "core/pattern.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 
+#include <cmath>
 #include <functional>
 #include <limits>
 #include <vector>
@@ -14,13 +17,22 @@
 namespace {
 const QString kProgramName = QStringLiteral("fretcard-export");
 
+// Before the examples: a manual page made from this help replaces them
+// with its own, and everything after them with them.
+const QString kExitStatuses = QStringLiteral(
+    "\nExit status:\n"
+    "  0  Every pattern was written.\n"
+    "  1  One or more patterns were not written; the others were, and each failure is named on standard "
+    "error.\n"
+    "  2  The options or inputs cannot be used; nothing was written.\n");
+
 const QString kExamples = QStringLiteral(
     "\nExamples:\n"
     "  fretcard-export --pattern sign.frcd --format pdf --output sign.pdf\n"
     "  fretcard-export --names class.txt --letter-height 1.5in --fit --format svg --output plaques/\n"
-    "  fretcard-export --text \"Welcome Home\" --blank 30inx4in --size 200 --format cutpdf --page a4 --output "
+    "  fretcard-export --text \"Welcome Home\" --blank 30x4in --size 200 --format cutpdf --page a4 --output "
     "house.pdf\n"
-    "  fretcard-export --text \"BOA 8\" --size 120 --blank 10inx2in --bridges --bridge-width 2mm --least-width "
+    "  fretcard-export --text \"BOA 8\" --size 120 --blank 10x2in --bridges --bridge-width 2mm --least-width "
     "0.0625in --format dxf --output stencil.dxf\n");
 
 const QString kBridgeWidthName = QStringLiteral("bridge-width");
@@ -46,7 +58,10 @@ constexpr TFormatName kFormats[] = {{"bmp", TExportFormat::Bmp}, {"pdf", TExport
 struct TOptionSet {
     QCommandLineOption help{QStringList{"h", "help"}, "Show this help and exit."};
     QCommandLineOption version{"version", "Show the program's version and exit."};
-    QCommandLineOption pattern{"pattern", "Take every setting from a pattern file (.frcd).", "FILE"};
+    QCommandLineOption listFonts{"list-fonts", "List the installed font faces, one a line, and exit."};
+    QCommandLineOption pattern{"pattern", "Take every setting from a pattern file (.frcd); - reads it from standard "
+                                          "input.",
+                               "FILE"};
     QCommandLineOption text{"text", "The text of the pattern.", "TEXT"};
     QCommandLineOption font{"font", "The font face.", "NAME"};
     QCommandLineOption size{"size", "Font size in points, 10 to 200.", "POINTS"};
@@ -59,22 +74,28 @@ struct TOptionSet {
     QCommandLineOption noOutline{"no-outline", "Solid letters instead of hollow ones."};
     QCommandLineOption noPageOutline{"no-page-outline", "No outline around the blank."};
     QCommandLineOption blank{"blank",
-                             "The blank's size: pixels (960x144) or lengths with a unit (30inx4in, 600mmx90mm).",
+                             "The blank's size: pixels (960x144) or lengths with a unit (30x4in, 600x90mm, "
+                             "3.8cmx2cm); a unit after the height alone holds for the width too.",
                              "WIDTHxHEIGHT"};
     QCommandLineOption names{"names",
-                             "One pattern per name in a UTF-8 text file, one name a line; blank lines and lines "
-                             "starting with # are skipped.",
+                             "One pattern per name in a UTF-8 text file (- for standard input), one name a line of "
+                             "at most 1,000 characters; blank lines and lines starting with # are skipped, and a "
+                             "line starting with \\# holds a name starting with #.",
                              "FILE"};
     QCommandLineOption letterHeight{"letter-height",
-                                    "Choose the font size so that a capital H is this tall (1.5in, 38mm).",
+                                    "Choose the font size so that a capital H is this tall (1.5in, 1 1/2in, 38mm).",
                                     "LENGTH"};
-    QCommandLineOption fit{"fit", "Size the blank around the text, with the margin."};
-    QCommandLineOption margin{"margin", "The margin --fit leaves around the text (default 0.25in).", "LENGTH"};
-    QCommandLineOption format{"format",
+    QCommandLineOption fit{"fit", "Size the blank around the text: the margin on every side of the letters."};
+    QCommandLineOption margin{"margin", "The margin --fit leaves around the letters (default 0.25in).", "LENGTH"};
+    QCommandLineOption sameHeight{"same-height", "With --names and --fit: every blank as tall as the tallest name "
+                                                 "needs, each name in the middle of its blank."};
+    QCommandLineOption format{QStringList{"f", "format"},
                               "bmp or pdf (the picture, as the window exports it), svg, dxf or cutpdf (the cut "
                               "lines). Taken from the output's ending when left out.",
                               "FORMAT"};
-    QCommandLineOption output{"output", "The file to write; with --names, the folder that receives one file per name.",
+    QCommandLineOption output{QStringList{"o", "output"},
+                              "The file to write, or - for standard output (give --format then); with --names, the "
+                              "folder that receives one file per name, made when it is missing.",
                               "PATH"};
     QCommandLineOption singleFile{"single-file", "With --names and --format cutpdf: one PDF, one name a page."};
     QCommandLineOption page{"page",
@@ -82,10 +103,15 @@ struct TOptionSet {
                             "several pages.",
                             "PAPER"};
     QCommandLineOption overwrite{"overwrite", "Replace files that exist already."};
+    QCommandLineOption allowMissing{"allow-missing", "Write a pattern even when its font has no glyph for some of "
+                                                     "its characters; they are drawn as empty boxes."};
+    QCommandLineOption quiet{QStringList{"q", "quiet"}, "Tell only what was not written and why (and the fragile "
+                                                        "spots --least-width asks for): no progress, notices or "
+                                                        "summary."};
     QCommandLineOption bridges{"bridges", "Stencil bridges in svg, dxf and cutpdf: every island of wood inside a "
                                           "letter stays tied to the wood around it."};
     QCommandLineOption bridgeWidth{kBridgeWidthName,
-                                   "The width of each bridge, with a unit or in whole pixels (default 0.0625in, "
+                                   "The width of each bridge, with a unit or in whole pixels (default 1/16in, "
                                    "6 pixels).",
                                    "LENGTH"};
     QCommandLineOption leastWidth{kLeastWidthName,
@@ -101,10 +127,41 @@ struct TOptionSet {
 
     std::vector<const QCommandLineOption *> All() const
     {
-        return {&help,  &version, &pattern, &text,      &font,         &size,  &kern,     &vpos,
-                &hpos,  &corners, &multiline, &base,    &noOutline,    &noPageOutline, &blank, &names,
-                &letterHeight, &fit, &margin, &format, &output, &singleFile, &page, &overwrite,
-                &bridges, &bridgeWidth, &leastWidth, &report, &kerf};
+        return {
+            &help,
+            &version,
+            &listFonts,
+            &pattern,
+            &text,
+            &font,
+            &size,
+            &kern,
+            &vpos,
+            &hpos,
+            &corners,
+            &multiline,
+            &base,
+            &noOutline,
+            &noPageOutline,
+            &blank,
+            &names,
+            &letterHeight,
+            &fit,
+            &margin,
+            &sameHeight,
+            &format,
+            &output,
+            &singleFile,
+            &page,
+            &overwrite,
+            &allowMissing,
+            &quiet,
+            &bridges,
+            &bridgeWidth,
+            &leastWidth,
+            &report,
+            &kerf,
+        };
     }
 };
 
@@ -142,33 +199,38 @@ int WholeNumberIn(const QCommandLineParser &parser, const QCommandLineOption &op
     return number;
 }
 
+QString NotALength(const QString &name, const QString &value, TBareNumber bare)
+{
+    return QStringLiteral("%1 needs %2, not \"%3\".").arg(name, AcceptedLengths(bare), value);
+}
+
 double LengthIn(const QCommandLineParser &parser, const QCommandLineOption &option, double minimum, double maximum)
 {
     const QString value = parser.value(option);
     const QString name = QStringLiteral("--") + option.names().constLast();
-    const std::optional<double> length = ExportUnits::ParseLength(value);
+    const std::optional<double> length = ReadLength(value, TBareNumber::Refused);
     if (!length)
-        throw TRefusal(QStringLiteral("%1 needs a length with a unit, such as 1.5in or 38mm, not \"%2\".")
-                           .arg(name, value));
+        throw TRefusal(NotALength(name, value, TBareNumber::Refused));
     if (*length < minimum || *length > maximum)
         throw TRefusal(QStringLiteral("%1 %2 is out of range: it must be from %3 to %4.")
-                           .arg(name, value, ExportUnits::InchesText(minimum), ExportUnits::InchesText(maximum)));
+                           .arg(name, value, InchesWithUnit(minimum, kMessageDecimals), InchesWithUnit(maximum, kMessageDecimals)));
     return *length;
 }
 
 QSize BlankIn(const QCommandLineParser &parser, const QCommandLineOption &option)
 {
     const QString value = parser.value(option);
-    const std::optional<QSize> size = ExportUnits::ParseBlankSize(value);
-    if (!size)
-        throw TRefusal(QStringLiteral("--blank needs WIDTHxHEIGHT in pixels or with a unit (960x144, 30inx4in, "
-                                      "600mmx90mm), not \"%1\".")
+    const std::optional<std::pair<double, double>> sides = ReadLengthPair(value, TBareNumber::WholePixels);
+    if (!sides)
+        throw TRefusal(QStringLiteral("--blank needs WIDTHxHEIGHT in whole pixels or with a unit (960x144, 30x4in, "
+                                      "30inx4in, 600x90mm), not \"%1\".")
                            .arg(value));
     constexpr int kMax = ExportLimits::kMaxBlankSidePixels;
-    if (size->width() < 1 || size->height() < 1 || size->width() > kMax || size->height() > kMax)
+    const auto fits = [](double side) { return side >= 0.5 && side < kMax + 0.5; };
+    if (!fits(sides->first) || !fits(sides->second))
         throw TRefusal(QStringLiteral("--blank %1 is out of range: each side must be from 1 pixel to %2.")
-                           .arg(value, ExportUnits::InchesText(kMax)));
-    return *size;
+                           .arg(value, InchesWithUnit(kMax, kMessageDecimals)));
+    return QSize(int(std::lround(sides->first)), int(std::lround(sides->second)));
 }
 
 QString WidthRefusal(const QString &name, const QString &value, const QString &problem)
@@ -176,24 +238,18 @@ QString WidthRefusal(const QString &name, const QString &value, const QString &p
     return QStringLiteral("--%1 %2: %3").arg(name, value, problem);
 }
 
-// A width with a unit or in whole pixels, that `problemOf` does not refuse
-// (the minus sign is read for its answer alone).
+// A width with a unit or in whole pixels, that `problemOf` does not refuse.
 double WidthIn(const QCommandLineParser &parser, const QCommandLineOption &option, const TWidthProblem &problemOf)
 {
     const QString value = parser.value(option);
     const QString name = option.names().constLast();
-    const QString number = value.trimmed();
-    const bool negative = number.startsWith(QLatin1Char('-'));
-    const std::optional<double> length = ExportUnits::ParseLengthOrPixels(negative ? number.mid(1) : number);
-    if (!length)
-        throw TRefusal(QStringLiteral("--%1 needs a length such as 0.0625in or 1.6mm, or whole pixels such as 6, "
-                                      "not \"%2\".")
-                           .arg(name, value));
-    const double pixels = negative ? -*length : *length;
-    const QString problem = problemOf(pixels);
+    const std::optional<double> pixels = ReadLength(value, TBareNumber::WholePixels);
+    if (!pixels)
+        throw TRefusal(NotALength(QStringLiteral("--") + name, value, TBareNumber::WholePixels));
+    const QString problem = problemOf(*pixels);
     if (!problem.isEmpty())
         throw TRefusal(WidthRefusal(name, value, problem) + QLatin1Char('.'));
-    return pixels;
+    return *pixels;
 }
 
 TStencilSettings StencilOf(const QCommandLineParser &parser, const TOptionSet &set)
@@ -238,7 +294,7 @@ TExportFormat FormatOf(const QCommandLineParser &parser, const TOptionSet &set, 
         return *format;
     }
     const QString ending = output.section(QLatin1Char('.'), -1);
-    if (output.contains(QLatin1Char('.')) && ending != QLatin1String("cutpdf"))
+    if (output.contains(QLatin1Char('.')) && ending.compare(QLatin1String("cutpdf"), Qt::CaseInsensitive) != 0)
         if (const std::optional<TExportFormat> format = FormatNamed(ending))
             return *format;
     throw TRefusal(QStringLiteral("Say what to write with --format bmp, pdf, svg, dxf or cutpdf."));
@@ -293,6 +349,55 @@ TPatternOverrides OverridesOf(const QCommandLineParser &parser, const TOptionSet
     return overrides;
 }
 
+bool EndsInFolderSeparator(const QString &path)
+{
+    return path.endsWith(QLatin1Char('/')) || path.endsWith(QDir::separator());
+}
+
+// The file one pattern (or --single-file's PDF) is written to: as named
+// when it ends in the format's ending, in any case ("UP.SVG"); with that
+// ending added when it ends in none of the formats' ("sign", "J. Smith").
+QString OutputFileFor(const QString &output, TExportFormat format, const QString &formatName)
+{
+    const QString ending = FormatExtension(format);
+    if (output.endsWith(ending, Qt::CaseInsensitive))
+        return output;
+    for (const TFormatName &entry : kFormats) {
+        const QString other = FormatExtension(entry.format);
+        if (output.endsWith(other, Qt::CaseInsensitive))
+            throw TRefusal(QStringLiteral("--output %1 ends in %2, but --format %3 writes %4 files.")
+                               .arg(output, output.right(other.size()), formatName, ending));
+    }
+    return output + ending;
+}
+
+// Where the patterns go: a folder for a list, else one file or standard output.
+void TakeOutput(const QCommandLineParser &parser, const TOptionSet &set, TExportOptions &options)
+{
+    const QString output = parser.value(set.output);
+    if (output.isEmpty())
+        throw TRefusal(QStringLiteral("Say where to write with --output PATH."));
+    const bool oneFile = options.namesFile.isEmpty() || options.singleFile;
+    if (oneFile && EndsInFolderSeparator(output))
+        throw TRefusal(QStringLiteral("--output %1 names a folder; give the name of the file to write.").arg(output));
+    options.format = FormatOf(parser, set, output);
+    if (output == kStandardStream) {
+        if (!oneFile)
+            throw TRefusal(QStringLiteral("--output - writes one file to standard output; with --names it must name "
+                                          "a folder (or add --single-file)."));
+        options.toStandardOutput = true;
+        options.output = output;
+        return;
+    }
+    if (!oneFile) {
+        options.output = output;
+        return;
+    }
+    const QString formatName = parser.isSet(set.format) ? parser.value(set.format).toLower()
+                                                        : QFileInfo(output).suffix().toLower();
+    options.output = OutputFileFor(output, options.format, formatName);
+}
+
 TExportOptions OptionsOf(const QCommandLineParser &parser, const TOptionSet &set)
 {
     RefuseRepeats(parser, set);
@@ -303,12 +408,11 @@ TExportOptions OptionsOf(const QCommandLineParser &parser, const TOptionSet &set
     options.patternFile = parser.value(set.pattern);
     options.overrides = OverridesOf(parser, set);
     options.namesFile = parser.value(set.names);
-    options.output = parser.value(set.output);
-    if (options.output.isEmpty())
-        throw TRefusal(QStringLiteral("Say where to write with --output PATH."));
-    options.format = FormatOf(parser, set, options.output);
-    options.overwrite = parser.isSet(set.overwrite);
+    if (options.namesFile == kStandardStream && options.patternFile == kStandardStream)
+        throw TRefusal(QStringLiteral("--names - and --pattern - cannot both read standard input."));
     options.singleFile = parser.isSet(set.singleFile);
+    TakeOutput(parser, set, options);
+    options.overwrite = parser.isSet(set.overwrite);
     if (options.singleFile && (options.format != TExportFormat::CutPdf || options.namesFile.isEmpty()))
         throw TRefusal(QStringLiteral("--single-file goes with --names and --format cutpdf."));
     options.fit = parser.isSet(set.fit);
@@ -325,6 +429,11 @@ TExportOptions OptionsOf(const QCommandLineParser &parser, const TOptionSet &set
     }
     if (options.fit && options.overrides.blank)
         throw TRefusal(QStringLiteral("--blank and --fit both set the blank's size; give one of them."));
+    options.sameHeight = parser.isSet(set.sameHeight);
+    if (options.sameHeight && (!options.fit || options.namesFile.isEmpty()))
+        throw TRefusal(QStringLiteral("--same-height goes with --names and --fit."));
+    options.allowMissing = parser.isSet(set.allowMissing);
+    options.quiet = parser.isSet(set.quiet);
     options.paper = PaperOf(parser, set.page);
     options.stencil = StencilOf(parser, set);
     options.reportSpots = parser.isSet(set.report);
@@ -352,6 +461,10 @@ TParsedArguments ParseExportArguments(const QStringList &arguments)
         parsed.action = TParsedArguments::TAction::ShowVersion;
         return parsed;
     }
+    if (parser.isSet(set.listFonts)) {
+        parsed.action = TParsedArguments::TAction::ListFonts;
+        return parsed;
+    }
     try {
         parsed.options = OptionsOf(parser, set);
         parsed.action = TParsedArguments::TAction::Export;
@@ -369,7 +482,7 @@ QString ExportHelpText()
     QString text = parser.helpText();
     // Qt names the running program; the help always names this one.
     text.replace(QRegularExpression(QStringLiteral("^Usage: \\S*")), QStringLiteral("Usage: ") + kProgramName);
-    return text + kExamples;
+    return text + kExitStatuses + kExamples;
 }
 
 QString ExportVersionText() { return kProgramName + QLatin1Char(' ') + QStringLiteral(FRETCARD_VERSION); }
@@ -378,16 +491,16 @@ QString StencilWidthsProblem(const TStencilSettings &stencil, QSize blank)
 {
     const QString kerfProblem = KerfProblem(stencil.kerf, blank, kNoBridges);
     if (!kerfProblem.isEmpty())
-        return WidthRefusal(kKerfName, ExportUnits::InchesText(stencil.kerf), kerfProblem);
+        return WidthRefusal(kKerfName, InchesWithUnit(stencil.kerf, kMessageDecimals), kerfProblem);
     if (stencil.bridges) {
         const QString problem = BridgeWidthProblem(stencil.bridgeWidth, blank, stencil.kerf);
         if (!problem.isEmpty())
-            return WidthRefusal(kBridgeWidthName, ExportUnits::InchesText(stencil.bridgeWidth), problem);
+            return WidthRefusal(kBridgeWidthName, InchesWithUnit(stencil.bridgeWidth, kMessageDecimals), problem);
     }
     if (stencil.fragileSpots) {
         const QString problem = LeastWidthProblem(stencil.leastWidth, blank);
         if (!problem.isEmpty())
-            return WidthRefusal(kLeastWidthName, ExportUnits::InchesText(stencil.leastWidth), problem);
+            return WidthRefusal(kLeastWidthName, InchesWithUnit(stencil.leastWidth, kMessageDecimals), problem);
     }
     return {};
 }

@@ -1,13 +1,18 @@
 #pragma once
 // The exporter's command line: what to draw, what to write and where.
 
+#include "core/units.h"
 #include "cutlines/stencil.h"
+#include "page/page.h"
 
 #include <QSize>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+
+// Lengths in the exporter's messages are given to a hundredth of an inch.
+inline constexpr int kMessageDecimals = 2;
 
 namespace ExitStatus {
 inline constexpr int kSuccess = 0;
@@ -16,7 +21,10 @@ inline constexpr int kBadArguments = 2;
 } // namespace ExitStatus
 
 enum class TExportFormat { Bmp, Pdf, Svg, Dxf, CutPdf };
-enum class TPaper { Letter, A4 };
+
+// "-" for --names and --pattern reads standard input; for --output it
+// writes standard output.
+inline const QString kStandardStream = QStringLiteral("-");
 
 // Settings given on the command line; each replaces the pattern file's (or
 // the initial) value.
@@ -37,11 +45,11 @@ struct TPatternOverrides {
 
 namespace ExportLimits {
 // A blank may be far larger than the window's, up to a long house sign.
-inline constexpr int kMaxBlankSidePixels = 120 * 96;
-inline constexpr double kMinLetterHeightPixels = 96.0 / 25.4; // 1 mm
-inline constexpr double kMaxLetterHeightPixels = 10 * 96.0;
-inline constexpr double kMaxMarginPixels = 10 * 96.0;
-inline constexpr double kDefaultMarginPixels = 96.0 / 4;
+inline constexpr int kMaxBlankSidePixels = 120 * Units::kPixelsPerInch;
+inline constexpr double kMinLetterHeightPixels = Units::kPixelsPerInch / Units::kMmPerInch; // 1 mm
+inline constexpr double kMaxLetterHeightPixels = 10.0 * Units::kPixelsPerInch;
+inline constexpr double kMaxMarginPixels = 10.0 * Units::kPixelsPerInch;
+inline constexpr double kDefaultMarginPixels = Units::kPixelsPerInch / 4.0;
 } // namespace ExportLimits
 
 struct TExportOptions {
@@ -49,10 +57,19 @@ struct TExportOptions {
     TPatternOverrides overrides;
     QString namesFile;
     TExportFormat format = TExportFormat::Bmp;
+    // The file to write, with its ending as it will be written; with
+    // --names (and not --single-file), the folder to write into.
     QString output;
+    bool toStandardOutput = false;
     bool overwrite = false;
     bool singleFile = false;
     bool fit = false;
+    // With --fit over a list: every blank as tall as the tallest.
+    bool sameHeight = false;
+    // Write patterns whose font has no glyph for some of their characters.
+    bool allowMissing = false;
+    // Tell nothing but failures (and the fragile spots asked for).
+    bool quiet = false;
     std::optional<double> letterHeight; // pixels
     double margin = ExportLimits::kDefaultMarginPixels;
     TPaper paper = TPaper::Letter;
@@ -63,7 +80,7 @@ struct TExportOptions {
 };
 
 struct TParsedArguments {
-    enum class TAction { Export, ShowHelp, ShowVersion, Refuse };
+    enum class TAction { Export, ShowHelp, ShowVersion, ListFonts, Refuse };
     TAction action = TAction::Refuse;
     TExportOptions options;
     // Why the arguments were refused.

@@ -1,33 +1,40 @@
 #include "export/exportrun.h"
 
 #include "core/errors.h"
+#include "core/inputfile.h"
+#include "core/safefile.h"
 #include "cutlines/cutlines.h"
 #include "cutlines/cutlinespage.h"
 #include "cutlines/dxfwriter.h"
 #include "cutlines/fragile.h"
 #include "cutlines/stencil.h"
 #include "cutlines/svgwriter.h"
-#include "core/filenames.h"
-#include "core/safefile.h"
+#include "export/codepoint.h"
 #include "export/filenaming.h"
 #include "export/nameslist.h"
 #include "export/patternmaker.h"
 #include "export/patternsetup.h"
+#include "export/standardstreams.h"
 #include "export/tiledpdf.h"
-#include "export/units.h"
-#include "render/basebargeometry.h"
 #include "render/bmpfile.h"
+#include "render/missingglyphs.h"
+#include "render/patternview.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QIODevice>
+#include <QTemporaryFile>
 
 #include <algorithm>
+#include <cmath>
+#include <filesystem>
 #include <memory>
 #include <optional>
+#include <system_error>
 
 namespace {
 // Inputs that cannot be used at all: nothing is written.
@@ -37,9 +44,25 @@ public:
     QString message() const { return QString::fromStdString(what()); }
 };
 
+const QString kStandardInputSource = QStringLiteral("on standard input");
+const QString kStandardOutputName = QStringLiteral("standard output");
+const QString kNotEnoughMemory = QStringLiteral("not enough memory for a pattern this large");
+// A message names this many missing characters at most.
+constexpr std::size_t kMaxNamedCharacters = 10;
+
 QString Quoted(const QString &text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
 
 QSize BlankOf(const TPatternLook &look) { return QSize(look.settings.BlankWidth, look.settings.BlankHeight); }
+
+// Inches for a length the text needs, rounded up to the hundredth, so that
+// what does not fit never reads as if it did.
+QString InchesUp(double pixels)
+{
+    const double hundredths = std::ceil(pixels * 100 / Units::kPixelsPerInch);
+    return InchesText(hundredths * Units::kPixelsPerInch / 100, 2, TDecimals::Trimmed);
+}
+
+QString InchesOf(int pixels) { return InchesText(pixels, 2, TDecimals::Trimmed); }
 
 bool Installed(const QString &face) { return QFontDatabase::hasFamily(face); }
 
@@ -56,14 +79,102 @@ QString MissingFaceNotice(const QString &face)
     return QStringLiteral("The face %1 is not installed; %2 is used instead.").arg(Quoted(face), Quoted(used));
 }
 
-// A writer that answered false without the device failing still failed.
-void WriteCutLinesFile(const QString &path, const TCutLines &lines,
-                       bool (*write)(const TCutLines &, QIODevice *))
+// One direction of the blank, for the words that tell where the text runs out.
+struct TDirection {
+    const char *extent; // "wide"
+    const char *start;  // "left"
+    const char *end;    // "right"
+    const char *moveBy; // "--hpos"
+};
+constexpr TDirection kAcross{"wide", "left", "right", "--hpos"};
+constexpr TDirection kDown{"tall", "top", "bottom", "--vpos"};
+
+// Why ink from `from` to `to` does not fit a blank `side` pixels long in
+// `direction`; empty when it does. `movable` text can be moved back with
+// the offset options.
+QString RunsOut(double from, double to, int side, const TDirection &direction, bool movable)
 {
-    WriteFileSafely(path, [&](QIODevice *device) {
-        if (!write(lines, device))
-            throw EFretcardError(QStringLiteral("the cut lines could not be written"));
-    });
+    if (from >= 0 && to <= side)
+        return {};
+    if (to - from > side)
+        return QStringLiteral("the text is %1 in %2 and the blank %3 in; use --fit or a larger --blank")
+            .arg(InchesUp(to - from), QLatin1String(direction.extent), InchesOf(side));
+    const bool pastEnd = to > side;
+    const QString edge = QLatin1String(pastEnd ? direction.end : direction.start);
+    const QString remedy = pastEnd && movable
+                               ? QStringLiteral("--fit, a larger --blank or a smaller %1").arg(QLatin1String(direction.moveBy))
+                               : QStringLiteral("--fit or a larger --blank");
+    return QStringLiteral("the text runs %1 in past the blank's %2 edge; use %3")
+        .arg(InchesUp(pastEnd ? to - side : -from), edge, remedy);
+}
+
+// The picture and the cut lines both end at the blank's edges: ink beyond
+// them would be lost without a word.
+QString CutOffProblem(const QRectF &ink, QSize blank, bool movable)
+{
+    if (ink.isNull())
+        return {};
+    const QString across = RunsOut(ink.left(), ink.right(), blank.width(), kAcross, movable);
+    return across.isEmpty() ? RunsOut(ink.top(), ink.bottom(), blank.height(), kDown, movable) : across;
+}
+
+// A blank --fit chose that no pattern may have.
+QString BlankSizeProblem(QSize blank)
+{
+    constexpr int kMax = ExportLimits::kMaxBlankSidePixels;
+    if (blank.width() <= kMax && blank.height() <= kMax)
+        return {};
+    return QStringLiteral("the text needs a blank of %1 x %2 in, and no blank may be larger than %3 in on a side")
+        .arg(InchesOf(blank.width()), InchesOf(blank.height()), InchesOf(kMax));
+}
+
+QString CharacterText(char32_t character)
+{
+    const QString code = CodePointText(character);
+    return QChar::isPrint(character) ? QString::fromUcs4(&character, 1) + QStringLiteral(" (") + code + QLatin1Char(')')
+                                     : code;
+}
+
+QString MissingCharactersProblem(const std::vector<char32_t> &missing)
+{
+    if (missing.empty())
+        return {};
+    QStringList named;
+    for (std::size_t i = 0; i < missing.size() && i < kMaxNamedCharacters; ++i)
+        named.append(CharacterText(missing[i]));
+    if (missing.size() > kMaxNamedCharacters)
+        named.append(QStringLiteral("%1 more").arg(missing.size() - kMaxNamedCharacters));
+    return QStringLiteral("the font has no %1; --allow-missing writes it anyway").arg(named.join(QStringLiteral(", ")));
+}
+
+// The folder files are written into, made with its parents when missing:
+// the same for a list's folder and a single file's.
+void MakeFolder(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (info.isDir())
+        return;
+    if (info.exists())
+        throw EBadInput(QStringLiteral("The folder %1 cannot be made: a file of that name is in the way.").arg(folder));
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(folder.toStdU16String()), error);
+    if (error)
+        throw EBadInput(QStringLiteral("The folder %1 cannot be made: %2.")
+                            .arg(folder, QString::fromLocal8Bit(error.message())));
+}
+
+// "line 5 ("Ann")", or "line 5" for a line that holds no name.
+QString LineLabel(const TNamesLine &line)
+{
+    const QString number = QStringLiteral("line %1").arg(line.number);
+    return line.name.isEmpty() ? number : number + QStringLiteral(" (") + Quoted(line.name) + QLatin1Char(')');
+}
+
+// A writer that answered false without the device failing still failed.
+void WriteCutLinesTo(QIODevice *device, const TCutLines &lines, bool (*write)(const TCutLines &, QIODevice *))
+{
+    if (!write(lines, device))
+        throw EFretcardError(QStringLiteral("the cut lines could not be written"));
 }
 
 // The cut lines of a tile; a pattern on a page of its own is drawn whole, as
@@ -98,28 +209,35 @@ struct TCutLineNotes {
 
 QString SpotPlaceText(QPointF spot)
 {
-    return QStringLiteral("fragile spot at %1 across, %2 down")
-        .arg(ExportUnits::InchesText(spot.x()), ExportUnits::InchesText(spot.y()));
+    return QStringLiteral("fragile spot at %1 across, %2 down").arg(InchesWithUnit(spot.x(), kMessageDecimals), InchesWithUnit(spot.y(), kMessageDecimals));
 }
+
+using TWriteContent = std::function<void(QIODevice *)>;
+using TVisitName = std::function<void(const TNamesLine &)>;
 
 class TRunner {
 public:
     TRunner(const TExportOptions &options, const TExportRun::TLineSink &report,
-            const TExportRun::TLineSink &progress)
-        : m_options(options), m_report(report), m_progress(progress)
+            const TExportRun::TLineSink &progress, TRunTally &tally)
+        : m_options(options), m_report(report), m_progress(progress), m_tally(tally)
     {
     }
 
     int Run();
 
 private:
+    QString SpooledStandardInput(const QString &what);
     void PrepareLook();
     void CheckWidthsSuitTheBlank();
     QString WidthsProblemFor(const TPatternLook &look) const;
-    QStringList Names() const;
+    void OpenNames();
+    void ForEachName(const TVisitName &visit);
     void CheckOutputFolder() const;
+    int TallestFit();
     TPatternLook LookFor(const QString &text);
-    void ExportOne(const QString &text, const QString &target);
+    QString PatternProblem(const TPatternLook &look);
+    void ExportOne(const QString &text, const QString &target, const QString &label);
+    void WriteOut(const QString &target, const TWriteContent &content);
     void WritePattern(const QString &target);
     void WritePicture(const QString &target);
     void WriteCutLines(const QString &target, const TCutLines &lines);
@@ -128,56 +246,80 @@ private:
     void Report(const QString &file, const TCutLineNotes &notes);
     bool MayWrite(const QString &target);
     void Fail(const QString &what, const QString &why);
+    void Notice(const QString &text);
+    void ShowProgress(qint64 index);
+    QString Shown(const QString &target) const;
     TCutLines WeldedCutLines();
     TFinishedCutLines CutLines();
-    void ExportList(const QStringList &names);
-    void ExportListToOneFile(const QStringList &names);
+    void ExportNames();
+    void ExportList();
+    void ExportListToOneFile();
 
     const TExportOptions &m_options;
     const TExportRun::TLineSink &m_report;
     const TExportRun::TLineSink &m_progress;
+    TRunTally &m_tally;
     TPatternMaker m_maker;
     TPatternLook m_look;
-    int m_failures = 0;
+    // Standard input, kept where it can be read more than once.
+    std::unique_ptr<QTemporaryFile> m_spooled;
+    QString m_namesPath;
+    QString m_namesSource;
+    qint64 m_nameCount = 0;
+    // With --same-height, the height of the tallest fitted blank.
+    int m_minHeight = 0;
 };
 
 int TRunner::Run()
 {
-    QStringList names;
     try {
         PrepareLook();
         CheckWidthsSuitTheBlank();
-        if (!m_options.namesFile.isEmpty()) {
-            names = Names();
-            if (!m_options.singleFile)
-                CheckOutputFolder();
-        }
+        if (m_options.namesFile.isEmpty())
+            ExportOne(m_look.settings.Text, m_options.output, Shown(m_options.output));
+        else
+            ExportNames();
     } catch (const EBadInput &error) {
         m_report(error.message());
         return ExitStatus::kBadArguments;
     }
+    return m_tally.failed == 0 ? ExitStatus::kSuccess : ExitStatus::kPatternFailed;
+}
 
-    const QString extension = FormatExtension(m_options.format);
-    if (names.isEmpty())
-        ExportOne(m_look.settings.Text, TargetFileName(m_options.output, extension));
-    else if (m_options.singleFile)
-        ExportListToOneFile(names);
-    else
-        ExportList(names);
-    return m_failures == 0 ? ExitStatus::kSuccess : ExitStatus::kPatternFailed;
+// Standard input copied to a temporary file, so that it is read like any
+// file: checked, counted and read again, and never more of it than a file
+// could hold.
+QString TRunner::SpooledStandardInput(const QString &what)
+{
+    m_spooled = std::make_unique<QTemporaryFile>();
+    try {
+        if (!m_spooled->open())
+            throw EBadInput(QStringLiteral("%1 cannot be read: no temporary file can be made (%2).")
+                                .arg(what, m_spooled->errorString()));
+        if (!CopyStandardInput(*m_spooled, kMaxInputFileBytes))
+            throw EBadInput(QStringLiteral("%1 is larger than %2 MiB.").arg(what).arg(kMaxInputFileBytes / (1024 * 1024)));
+        if (!m_spooled->flush())
+            throw EBadInput(QStringLiteral("%1 cannot be read: %2.").arg(what, m_spooled->errorString()));
+    } catch (const EFretcardError &error) {
+        throw EBadInput(QStringLiteral("%1 cannot be read: %2.").arg(what, error.message()));
+    }
+    return m_spooled->fileName();
 }
 
 void TRunner::PrepareLook()
 {
+    const bool fromInput = m_options.patternFile == kStandardStream;
+    const QString shown = fromInput ? kStandardInputSource : m_options.patternFile;
+    const QString path = fromInput ? SpooledStandardInput(QStringLiteral("The pattern file on standard input"))
+                                   : m_options.patternFile;
     try {
-        m_look.settings = SettingsFor(m_options.patternFile, m_options.overrides);
+        m_look.settings = SettingsFor(path, m_options.overrides);
     } catch (const EFretcardError &error) {
-        throw EBadInput(QStringLiteral("The pattern file %1 cannot be read: %2.").arg(m_options.patternFile,
-                                                                                     error.message()));
+        throw EBadInput(QStringLiteral("The pattern file %1 cannot be read: %2.").arg(shown, error.message()));
     }
     const QString notice = MissingFaceNotice(m_look.settings.FontName);
     if (!notice.isEmpty())
-        m_report(notice);
+        Notice(notice);
     if (m_options.letterHeight) {
         m_look.fontPixelHeight = m_maker.FontPixelHeightFor(m_look, *m_options.letterHeight);
         if (*m_look.fontPixelHeight < 1)
@@ -203,24 +345,77 @@ QString TRunner::WidthsProblemFor(const TPatternLook &look) const
     return StencilWidthsProblem(m_options.stencil, BlankOf(look));
 }
 
-QStringList TRunner::Names() const
+// The names file checked without opening anything it should not, and its
+// names counted; a list without a single name leaves nothing to do.
+void TRunner::OpenNames()
 {
+    const QString &file = m_options.namesFile;
+    if (file == kStandardStream) {
+        m_namesSource = kStandardInputSource;
+        m_namesPath = SpooledStandardInput(QStringLiteral("The names file on standard input"));
+    } else {
+        m_namesSource = m_namesPath = file;
+        const QString start = QStringLiteral("The names file %1 ").arg(file);
+        switch (InputFileKind(file)) {
+        case TInputFile::Missing: throw EBadInput(start + QStringLiteral("does not exist."));
+        case TInputFile::Folder: throw EBadInput(start + QStringLiteral("is a folder, not a text file."));
+        case TInputFile::NotRegular:
+            throw EBadInput(start + QStringLiteral("is not a regular file; give a file, or - for standard input."));
+        case TInputFile::TooLarge:
+            throw EBadInput(start + QStringLiteral("is larger than %1 MiB.").arg(kMaxInputFileBytes / (1024 * 1024)));
+        case TInputFile::Readable:
+        case TInputFile::Unknown: break;
+        }
+    }
     try {
-        return ReadNamesFile(m_options.namesFile);
+        ForEachName([this](const TNamesLine &) { ++m_nameCount; });
     } catch (const ENamesFileError &error) {
         throw EBadInput(error.message());
     }
+    if (m_nameCount == 0)
+        throw EBadInput(QStringLiteral("The names file %1 holds no names.").arg(m_namesSource));
+}
+
+// Every line of the list that holds a name, or a problem, in turn; one line
+// at a time is read. Throws ENamesFileError when the file fails.
+void TRunner::ForEachName(const TVisitName &visit)
+{
+    QFile file(m_namesPath);
+    if (!file.open(QIODevice::ReadOnly))
+        throw ENamesFileError(
+            QStringLiteral("The names file %1 cannot be read: %2.").arg(m_namesSource, file.errorString()));
+    TNamesReader reader(file, m_namesSource, kMaxInputFileBytes);
+    while (const std::optional<TNamesLine> line = reader.Next())
+        visit(*line);
 }
 
 void TRunner::CheckOutputFolder() const
 {
     const QFileInfo folder(m_options.output);
-    if (!folder.exists())
-        throw EBadInput(QStringLiteral("The output folder %1 does not exist.").arg(m_options.output));
-    if (!folder.isDir())
+    if (folder.exists() && !folder.isDir())
         throw EBadInput(QStringLiteral("With --names, --output must be a folder; %1 is a file.").arg(m_options.output));
-    if (!folder.isWritable())
+    MakeFolder(m_options.output);
+    if (!QFileInfo(m_options.output).isWritable())
         throw EBadInput(QStringLiteral("The output folder %1 cannot be written.").arg(m_options.output));
+}
+
+// The height of the tallest blank --fit gives a name of the list; names
+// no blank can hold do not count.
+int TRunner::TallestFit()
+{
+    int tallest = 0;
+    try {
+        ForEachName([&](const TNamesLine &line) {
+            if (!line.problem.isEmpty())
+                return;
+            const QSize blank = BlankOf(LookFor(line.name));
+            if (BlankSizeProblem(blank).isEmpty())
+                tallest = std::max(tallest, blank.height());
+        });
+    } catch (const ENamesFileError &error) {
+        throw EBadInput(error.message());
+    }
+    return tallest;
 }
 
 TPatternLook TRunner::LookFor(const QString &text)
@@ -228,14 +423,29 @@ TPatternLook TRunner::LookFor(const QString &text)
     TPatternLook look = m_look;
     look.settings.Text = text;
     if (m_options.fit)
-        look = m_maker.FittedAround(look, m_options.margin);
+        look = m_maker.FittedAround(look, m_options.margin, m_minHeight);
     m_maker.Show(look);
     return look;
 }
 
+// Why the pattern the maker shows, `look`, must not be written; empty when
+// it may.
+QString TRunner::PatternProblem(const TPatternLook &look)
+{
+    QString problem = BlankSizeProblem(BlankOf(look));
+    if (problem.isEmpty())
+        problem = WidthsProblemFor(look);
+    if (problem.isEmpty())
+        problem = CutOffProblem(m_maker.TextInk(), BlankOf(look), !look.settings.Multiline);
+    if (problem.isEmpty() && !m_options.allowMissing)
+        problem = MissingCharactersProblem(
+            MissingCharacters(m_maker.View().Caption()->Font()->ToQFont(), look.settings.Text));
+    return problem;
+}
+
 bool TRunner::MayWrite(const QString &target)
 {
-    if (m_options.overwrite || !QFileInfo::exists(target))
+    if (m_options.toStandardOutput || m_options.overwrite || !QFileInfo::exists(target))
         return true;
     Fail(target, QStringLiteral("it exists already (--overwrite replaces it)"));
     return false;
@@ -243,26 +453,55 @@ bool TRunner::MayWrite(const QString &target)
 
 void TRunner::Fail(const QString &what, const QString &why)
 {
-    ++m_failures;
+    ++m_tally.failed;
     m_report(QStringLiteral("Not written: %1: %2.").arg(what, why));
 }
 
-void TRunner::ExportOne(const QString &text, const QString &target)
+void TRunner::Notice(const QString &text)
+{
+    if (!m_options.quiet)
+        m_report(text);
+}
+
+void TRunner::ShowProgress(qint64 index)
+{
+    if (m_progress)
+        m_progress(QStringLiteral("name %1 of %2").arg(index).arg(m_nameCount));
+}
+
+QString TRunner::Shown(const QString &target) const
+{
+    return m_options.toStandardOutput ? kStandardOutputName : target;
+}
+
+// A pattern that cannot be made is named by `label`; a file that cannot be
+// written, by its own name.
+void TRunner::ExportOne(const QString &text, const QString &target, const QString &label)
 {
     if (!MayWrite(target))
         return;
     try {
-        const QString problem = WidthsProblemFor(LookFor(text));
+        const QString problem = PatternProblem(LookFor(text));
         if (!problem.isEmpty()) {
-            Fail(target, problem);
+            Fail(label, problem);
             return;
         }
         WritePattern(target);
     } catch (const EFretcardError &error) {
-        Fail(target, error.message());
+        Fail(Shown(target), error.message());
     } catch (const std::bad_alloc &) {
-        Fail(target, QStringLiteral("not enough memory for a pattern this large"));
+        Fail(Shown(target), kNotEnoughMemory);
     }
+}
+
+void TRunner::WriteOut(const QString &target, const TWriteContent &content)
+{
+    if (m_options.toStandardOutput) {
+        WriteStandardOutput(content);
+        return;
+    }
+    MakeFolder(QFileInfo(target).path());
+    WriteFileSafely(target, content);
 }
 
 // The picture formats show the letters as they are, without bridges; their
@@ -274,6 +513,8 @@ void TRunner::WritePattern(const QString &target)
         if (m_options.stencil.fragileSpots)
             Report(target, NotesOn(CleanedForKerf(WeldedCutLines(), m_options.stencil.kerf, TCutStyle::CutOut),
                                    TCutStyle::CutOut));
+        else
+            Report(target, {});
         return;
     }
     const TFinishedCutLines finished = CutLines();
@@ -312,7 +553,10 @@ TCutLineNotes TRunner::NotesOn(const TFinishedCutLines &finished, const QString 
 // whenever asked for, what falls off when the file is cut when anything does.
 void TRunner::Report(const QString &file, const TCutLineNotes &notes)
 {
-    const QString about = file + QStringLiteral(": ");
+    ++m_tally.written;
+    if (notes.fragileSpots > 0)
+        ++m_tally.withFragileSpots;
+    const QString about = Shown(file) + QStringLiteral(": ");
     if (notes.fragileSpotsAsked)
         m_report(about + FragileSpotsText(notes.fragileSpots));
     for (const QString &place : notes.spotPlaces)
@@ -328,10 +572,10 @@ void TRunner::WritePicture(const QString &target)
 {
     const QImage picture = m_maker.ExportPicture();
     if (m_options.format == TExportFormat::Bmp) {
-        WriteFileSafely(target, [&picture](QIODevice *device) { WriteBmp(picture, device); });
+        WriteOut(target, [&picture](QIODevice *device) { WriteBmp(picture, device); });
         return;
     }
-    WriteFileSafely(target, [&](QIODevice *device) {
+    WriteOut(target, [&](QIODevice *device) {
         TTiledPdf pdf(device, m_options.paper);
         pdf.AddPattern(picture.size(), PaintPicture(picture), m_maker.View().Bevel()->Width() > 0);
         pdf.Finish();
@@ -342,14 +586,14 @@ void TRunner::WritePicture(const QString &target)
 void TRunner::WriteCutLines(const QString &target, const TCutLines &lines)
 {
     if (m_options.format == TExportFormat::Svg) {
-        WriteCutLinesFile(target, lines, &WriteCutLinesSvg);
+        WriteOut(target, [&lines](QIODevice *device) { WriteCutLinesTo(device, lines, &WriteCutLinesSvg); });
         return;
     }
     if (m_options.format == TExportFormat::Dxf) {
-        WriteCutLinesFile(target, lines, &WriteCutLinesDxf);
+        WriteOut(target, [&lines](QIODevice *device) { WriteCutLinesTo(device, lines, &WriteCutLinesDxf); });
         return;
     }
-    WriteFileSafely(target, [&](QIODevice *device) {
+    WriteOut(target, [&](QIODevice *device) {
         TTiledPdf pdf(device, m_options.paper);
         pdf.AddPattern(lines.blankSize, PaintCutLines(lines), false);
         pdf.Finish();
@@ -358,73 +602,101 @@ void TRunner::WriteCutLines(const QString &target, const TCutLines &lines)
 
 TCutLines TRunner::WeldedCutLines()
 {
-    TBaseShape &view = m_maker.View();
-    TCutLineOptions options;
-    if (m_look.settings.Base)
-        options.baseBar = BaseBar::Rectangle(view.Width(), view.Height());
-    return BuildCutLines(view, options);
+    return BuildCutLines(PatternShapes(m_maker.View(), m_look.settings.Base));
 }
 
 // The cut lines every cut-line file takes, as the window's exports do.
 TFinishedCutLines TRunner::CutLines() { return FinishCutLines(WeldedCutLines(), m_options.stencil); }
 
-void TRunner::ExportList(const QStringList &names)
+void TRunner::ExportNames()
+{
+    OpenNames();
+    if (!m_options.singleFile)
+        CheckOutputFolder();
+    if (m_options.sameHeight)
+        m_minHeight = TallestFit();
+    try {
+        if (m_options.singleFile)
+            ExportListToOneFile();
+        else
+            ExportList();
+    } catch (const ENamesFileError &error) {
+        // The names read so far are written; the rest of the list is lost.
+        ++m_tally.failed;
+        m_report(error.message());
+    }
+}
+
+void TRunner::ExportList()
 {
     const QDir folder(m_options.output);
     const QString extension = FormatExtension(m_options.format);
     TFileNamer namer;
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        if (m_progress)
-            m_progress(QStringLiteral("name %1 of %2").arg(i + 1).arg(names.size()));
-        const QString &name = names.at(i);
-        const QString stem = SafeFileStem(name);
-        if (stem.isEmpty()) {
-            Fail(QStringLiteral("name %1 (%2)").arg(i + 1).arg(Quoted(name)), QStringLiteral("it yields an empty file name"));
-            continue;
+    qint64 index = 0;
+    ForEachName([&](const TNamesLine &line) {
+        ShowProgress(++index);
+        if (!line.problem.isEmpty()) {
+            Fail(LineLabel(line), line.problem);
+            return;
         }
-        ExportOne(name, folder.filePath(namer.Unique(stem) + extension));
-    }
+        const QString stem = SafeFileStem(line.name);
+        if (stem.isEmpty()) {
+            Fail(LineLabel(line), QStringLiteral("it yields an empty file name"));
+            return;
+        }
+        ExportOne(line.name, folder.filePath(namer.Unique(stem) + extension), LineLabel(line));
+    });
 }
 
-void TRunner::ExportListToOneFile(const QStringList &names)
+void TRunner::ExportListToOneFile()
 {
-    const QString target = TargetFileName(m_options.output, FormatExtension(m_options.format));
+    const QString &target = m_options.output;
     if (!MayWrite(target))
         return;
     TCutLineNotes notes;
     notes.fragileSpotsAsked = m_options.stencil.fragileSpots;
     try {
-        WriteFileSafely(target, [&](QIODevice *device) {
+        WriteOut(target, [&](QIODevice *device) {
             TTiledPdf pdf(device, m_options.paper);
-            for (qsizetype i = 0; i < names.size(); ++i) {
-                if (m_progress)
-                    m_progress(QStringLiteral("name %1 of %2").arg(i + 1).arg(names.size()));
-                const QString which = QStringLiteral("name %1 (%2)").arg(i + 1).arg(Quoted(names.at(i)));
+            qint64 index = 0;
+            ForEachName([&](const TNamesLine &line) {
+                ShowProgress(++index);
                 // A name that cannot be drawn is left out and named; a
                 // device that fails ends the whole file.
                 try {
-                    const QString problem = WidthsProblemFor(LookFor(names.at(i)));
+                    const QString problem = line.problem.isEmpty() ? PatternProblem(LookFor(line.name)) : line.problem;
                     if (!problem.isEmpty()) {
-                        Fail(which, problem);
-                        continue;
+                        Fail(LineLabel(line), problem);
+                        return;
                     }
                     const TFinishedCutLines finished = CutLines();
                     pdf.AddPattern(finished.lines.blankSize, PaintCutLines(finished.lines), false);
-                    notes.Add(NotesOn(finished, which + QStringLiteral(": ")));
+                    notes.Add(NotesOn(finished, LineLabel(line) + QStringLiteral(": ")));
                 } catch (const std::bad_alloc &) {
-                    Fail(which, QStringLiteral("not enough memory for a pattern this large"));
+                    Fail(LineLabel(line), kNotEnoughMemory);
                 }
-            }
+            });
             pdf.Finish();
         });
         Report(target, notes);
     } catch (const EFretcardError &error) {
-        Fail(target, error.message());
+        Fail(Shown(target), error.message());
     } catch (const std::bad_alloc &) {
-        Fail(target, QStringLiteral("not enough memory for a pattern this large"));
+        Fail(Shown(target), kNotEnoughMemory);
     }
 }
 } // namespace
+
+QString SummaryText(const TRunTally &tally)
+{
+    QString text = tally.written == 1 ? QStringLiteral("Wrote 1 file") : QStringLiteral("Wrote %1 files").arg(tally.written);
+    if (tally.withFragileSpots > 0)
+        text += tally.withFragileSpots == 1 ? QStringLiteral("; 1 has fragile spots")
+                                            : QStringLiteral("; %1 have fragile spots").arg(tally.withFragileSpots);
+    if (tally.failed > 0)
+        text += QStringLiteral("; %1 failed").arg(tally.failed);
+    return text + QLatin1Char('.');
+}
 
 TExportRun::TExportRun(TExportOptions options, TLineSink report, TLineSink progress)
     : m_options(std::move(options)), m_report(std::move(report)), m_progress(std::move(progress))
@@ -433,6 +705,7 @@ TExportRun::TExportRun(TExportOptions options, TLineSink report, TLineSink progr
 
 int TExportRun::Run()
 {
-    TRunner runner(m_options, m_report, m_progress);
+    m_tally = {};
+    TRunner runner(m_options, m_report, m_progress, m_tally);
     return runner.Run();
 }

@@ -2,6 +2,7 @@
 // File names made from the names of a list: safe on every common file
 // system, and never the same twice in one folder.
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 
@@ -19,5 +20,6 @@ public:
     QString Unique(const QString &stem);
 
 private:
-    QSet<QString> m_used;
+    QSet<QString> m_used;            // case-folded
+    QHash<QString, int> m_nextNumber; // case-folded stem: its next number
 };

@@ -6,6 +6,7 @@
 #include "render/fontsubstitution.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 
 #include <cstdio>
 #include <exception>
@@ -56,6 +57,9 @@ int main(int argc, char **argv)
     case TParsedArguments::TAction::ShowVersion:
         Print(stdout, ExportVersionText() + QLatin1Char('\n'));
         return ExitStatus::kSuccess;
+    case TParsedArguments::TAction::ListFonts:
+        Print(stdout, QFontDatabase::families().join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        return ExitStatus::kSuccess;
     case TParsedArguments::TAction::Refuse:
         Print(stderr, QStringLiteral("fretcard-export: %1\nTry fretcard-export --help.\n").arg(parsed.message));
         return ExitStatus::kBadArguments;
@@ -63,26 +67,31 @@ int main(int argc, char **argv)
         break;
     }
 
-    const bool terminal = FRETCARD_ISATTY(stderr);
+    const TExportOptions &options = parsed.options;
+    // Progress and the closing summary are for someone watching a list
+    // being written, never for a log.
+    const bool watched = FRETCARD_ISATTY(stderr) && !options.quiet && !options.namesFile.isEmpty();
     bool progressShown = false;
     const auto report = [&](const QString &line) {
         Print(stderr, (progressShown ? QString::fromLatin1(kClearProgressLine) : QString()) + QStringLiteral("fretcard-export: ") + line + QLatin1Char('\n'));
     };
     TExportRun::TLineSink progress;
-    if (terminal)
+    if (watched)
         progress = [&](const QString &line) {
             Print(stderr, QString::fromLatin1(kClearProgressLine) + line);
             progressShown = true;
         };
     int status = ExitStatus::kPatternFailed;
+    TExportRun run(options, report, progress);
     try {
-        TExportRun run(parsed.options, report, progress);
         status = run.Run();
     } catch (const std::exception &error) {
         // Whatever was not foreseen still ends with a message, not a crash.
         report(QString::fromUtf8(error.what()));
     }
-    if (progressShown)
+    if (watched && status != ExitStatus::kBadArguments)
+        report(SummaryText(run.Tally()));
+    else if (progressShown)
         Print(stderr, QStringLiteral("\n"));
     return status;
 }

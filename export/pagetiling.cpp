@@ -5,9 +5,6 @@
 namespace {
 using namespace PageTiling;
 
-constexpr QSizeF kLetterInches(8.5, 11.0);
-constexpr QSizeF kA4Inches(210.0 / 25.4, 297.0 / 25.4);
-
 // How many tiles of `printable` pixels, each overlapping the last, cover `length`.
 int TileCount(int length, int printable)
 {
@@ -46,19 +43,16 @@ std::vector<double> Seams(const std::vector<int> &starts)
 }
 } // namespace
 
-QSizeF PortraitInches(TPaper paper) { return paper == TPaper::A4 ? kA4Inches : kLetterInches; }
-
 QSize PrintableArea(QSizeF pageInches)
 {
-    const double sideMarginsInches = 2 * kMarginCm / kCmPerInch;
-    const double topAndBottomInches = 2 * kTopMarginCm / kCmPerInch;
-    return QSize(int(std::floor((pageInches.width() - sideMarginsInches) * kPatternPixelsPerInch)),
-                 int(std::floor((pageInches.height() - topAndBottomInches) * kPatternPixelsPerInch)));
+    const double marginsInches = 2 * Page::kCornerCm / Units::kCmPerInch;
+    return QSize(int(std::floor((pageInches.width() - marginsInches) * Units::kPixelsPerInch)),
+                 int(std::floor((pageInches.height() - marginsInches) * Units::kPixelsPerInch)));
 }
 
 TPageTiling PlanPages(QSize patternPixels, TPaper paper)
 {
-    const QSizeF portrait = PortraitInches(paper);
+    const QSizeF portrait = Page::PortraitInches(paper);
     const QSizeF landscape = portrait.transposed();
     const TCounts across = CountsOn(patternPixels, landscape);
     const TCounts upright = CountsOn(patternPixels, portrait);

@@ -5,23 +5,19 @@
 // in whichever orientation needs fewer pages (landscape when both need as
 // many), so the printed pages tape together with the lines meeting.
 
-#include "export/exportoptions.h"
-#include "render/pageplacement.h"
+#include "core/units.h"
+#include "page/page.h"
 
 #include <QPointF>
 #include <QRect>
 #include <QSizeF>
+#include <QString>
 
 #include <vector>
 
 namespace PageTiling {
-inline constexpr double kCmPerInch = 2.54;
-inline constexpr double kPatternPixelsPerInch = 96.0;
-// Where Export PDF puts the picture, and the margin kept on every side.
-inline constexpr double kMarginCm = PagePlacement::kPictureLeftCm;
-inline constexpr double kTopMarginCm = PagePlacement::kPictureTopCm;
 // Half an inch of pattern printed on both neighbouring pages.
-inline constexpr int kOverlapPixels = 48;
+inline constexpr int kOverlapPixels = Units::kPixelsPerInch / 2;
 } // namespace PageTiling
 
 struct TTile {
@@ -43,9 +39,6 @@ struct TPageTiling {
 
     bool Tiled() const { return rows * columns > 1; }
 };
-
-// The paper's size standing upright, in inches.
-QSizeF PortraitInches(TPaper paper);
 
 // The whole pixels of pattern that fit inside the margins of a page of
 // `pageInches`.

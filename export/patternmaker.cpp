@@ -1,14 +1,13 @@
 #include "export/patternmaker.h"
 
 #include "export/exportoptions.h"
-#include "export/patternsetup.h"
 #include "render/basebar.h"
 #include "render/basebargeometry.h"
 #include "render/patternview.h"
 
-#include <QPainterPath>
-
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 const QString kCapital = QStringLiteral("H");
@@ -17,6 +16,12 @@ constexpr int kLayoutRoom = ExportLimits::kMaxBlankSidePixels;
 // The letters of a sign with a base bar reach this far into the bar, so that
 // the two are one piece.
 constexpr int kLettersIntoBaseBar = 5;
+// Ink measured twice of the same lines differs by less than this.
+constexpr double kSameInk = 0.5;
+// Centred lines that wrap in a blank fitted to their ink, or that no
+// whole-pixel shift centres, get more room a pixel at a time, at most this
+// many times.
+constexpr int kMaxWidenings = 64;
 
 double CapitalHeightAt(TPatternMaker &maker, TPatternLook look, int pixelHeight)
 {
@@ -26,18 +31,45 @@ double CapitalHeightAt(TPatternMaker &maker, TPatternLook look, int pixelHeight)
     look.settings.BlankHeight = kLayoutRoom;
     look.fontPixelHeight = pixelHeight;
     maker.Show(look);
-    return maker.TextBounds().height();
+    return maker.TextInk().height();
 }
+
+bool SameSize(const QRectF &a, const QRectF &b)
+{
+    return std::abs(a.width() - b.width()) < kSameInk && std::abs(a.height() - b.height()) < kSameInk;
+}
+
+// The whole-pixel shift that leaves about as much room before ink from
+// `from` to `to` as after it, in a blank `side` long, with all of the ink
+// inside; nothing when no whole-pixel shift keeps it all inside.
+std::optional<int> CentringShift(int side, double from, double to)
+{
+    const int least = int(std::ceil(-from));
+    const int most = int(std::floor(side - to));
+    if (least > most)
+        return std::nullopt;
+    return std::clamp(int(std::lround((side - from - to) / 2)), least, most);
+}
+
 } // namespace
 
 TPatternMaker::TPatternMaker() { PreparePatternView(m_view); }
 
 void TPatternMaker::Show(const TPatternLook &look)
 {
-    ShowSettings(m_view, look.settings);
+    ShowPattern(m_view, look.settings);
     m_base = look.settings.Base;
+    TCaption *caption = m_view.Caption();
     if (look.fontPixelHeight)
-        m_view.Caption()->Font()->setHeight(-*look.fontPixelHeight);
+        caption->Font()->setHeight(-*look.fontPixelHeight);
+    if (look.textOffset) {
+        // Centring both ways would put the lines back in the middle of
+        // the blank; centred across and laid from the top, they keep the offset.
+        if (look.settings.Multiline)
+            caption->setAlignment(agTopCenter);
+        caption->FontFX()->setPosX(qint16(look.textOffset->x()));
+        caption->FontFX()->setPosY(qint16(look.textOffset->y()));
+    }
 }
 
 QImage TPatternMaker::ExportPicture()
@@ -48,13 +80,7 @@ QImage TPatternMaker::ExportPicture()
     return m_workImage.Picture();
 }
 
-QRectF TPatternMaker::TextBounds()
-{
-    QRectF bounds;
-    for (const TGlyphPiece &piece : m_view.CaptionGlyphs())
-        bounds = bounds.united(piece.outline.boundingRect());
-    return bounds;
-}
+QRectF TPatternMaker::TextInk() { return m_view.CaptionInk(); }
 
 int TPatternMaker::FontPixelHeightFor(const TPatternLook &look, double capitalPixels)
 {
@@ -77,40 +103,53 @@ int TPatternMaker::FontPixelHeightFor(const TPatternLook &look, double capitalPi
     return best;
 }
 
-TPatternLook TPatternMaker::FittedAround(const TPatternLook &look, double margin)
+TPatternLook TPatternMaker::FittedAround(const TPatternLook &look, double margin, int minHeight)
 {
     TPatternLook fitted = look;
     PatternSettings &s = fitted.settings;
     s.BlankWidth = kLayoutRoom;
     s.BlankHeight = kLayoutRoom;
-    if (!s.Multiline) {
-        s.HPos = 0;
-        s.VPos = 0;
-    }
+    fitted.textOffset = QPoint(0, 0);
     Show(fitted);
-    const QRectF bounds = TextBounds();
-    if (bounds.isEmpty())
+    const QRectF free = TextInk();
+    if (free.isNull())
         return look;
-    const int marginPixels = int(std::lround(margin));
-    if (s.Multiline) {
-        // Multi-line text is centred both ways: equal room all round.
-        s.BlankWidth = std::min(int(std::ceil(bounds.width())) + 2 * marginPixels, kLayoutRoom);
-        s.BlankHeight = std::min(int(std::ceil(bounds.height())) + 2 * marginPixels, kLayoutRoom);
-        // The lines are centred by their line boxes, not by their ink: grow
-        // the blank until the narrower of the two vertical margins is full.
+
+    // The blank's width first: where centred lines fall depends on it, and
+    // they must not wrap where the room let them run on.
+    s.BlankWidth = int(std::ceil(free.width() + 2 * margin));
+    std::optional<int> dx;
+    QRectF ink;
+    for (int widening = 0;; ++widening) {
         Show(fitted);
-        const QRectF placed = TextBounds();
-        const double narrower = std::min(placed.top(), s.BlankHeight - placed.bottom());
-        s.BlankHeight = std::min(s.BlankHeight + 2 * std::max(0, int(std::ceil(marginPixels - narrower))), kLayoutRoom);
-        return fitted;
+        ink = TextInk();
+        if (!s.Multiline || SameSize(ink, free))
+            dx = CentringShift(s.BlankWidth, ink.left(), ink.right());
+        if (dx || widening == kMaxWidenings)
+            break;
+        ++s.BlankWidth;
     }
-    s.HPos = PatternRanges::HPos.Clamp(marginPixels - int(std::floor(bounds.left())));
-    s.VPos = PatternRanges::VPos.Clamp(marginPixels - int(std::floor(bounds.top())));
-    s.BlankWidth = int(std::ceil(bounds.right())) + s.HPos + marginPixels;
+
+    // Lines are laid from the top: their height is theirs, whatever the blank's.
+    int dy = 0;
+    if (s.Base) {
+        // The letters stand on the bar: the margin above them, the bar below.
+        dy = std::max(int(std::lround(margin - ink.top())), int(std::ceil(-ink.top())));
+        s.BlankHeight = int(std::ceil(ink.bottom() + dy)) + BaseBar::kTopAboveBottom - kLettersIntoBaseBar;
+        if (minHeight > s.BlankHeight) {
+            dy += minHeight - s.BlankHeight;
+            s.BlankHeight = minHeight;
+        }
+    } else {
+        s.BlankHeight = std::max(int(std::ceil(ink.height() + 2 * margin)), minHeight);
+        std::optional<int> centred;
+        while (!(centred = CentringShift(s.BlankHeight, ink.top(), ink.bottom())))
+            ++s.BlankHeight;
+        dy = *centred;
+    }
+    // Ink that no shift keeps inside is left where it is, for the caller
+    // to find cut off.
+    fitted.textOffset = QPoint(dx.value_or(0), dy);
     Show(fitted);
-    const int textBottom = int(std::ceil(TextBounds().bottom()));
-    s.BlankHeight = s.Base ? textBottom + BaseBar::kTopAboveBottom - kLettersIntoBaseBar : textBottom + marginPixels;
-    s.BlankWidth = std::min(s.BlankWidth, ExportLimits::kMaxBlankSidePixels);
-    s.BlankHeight = std::min(s.BlankHeight, ExportLimits::kMaxBlankSidePixels);
     return fitted;
 }

@@ -1,21 +1,13 @@
 #include "export/tiledpdf.h"
 
 #include "core/errors.h"
-#include "printengine/pictureoutline.h"
+#include "printengine/protocol/pictureoutline.h"
 
 #include <QImage>
-#include <QPageLayout>
-#include <QPageSize>
 
 namespace {
-using namespace PageTiling;
-
-// As Export PDF writes: fine enough that placing by centimetres never rounds
-// a picture's edge, pictures stored losslessly, no margins.
-constexpr int kPdfResolution = 1200;
-constexpr double kUnitsPerPixel = kPdfResolution / kPatternPixelsPerInch;
-constexpr double kUnitsPerCm = kPdfResolution / kCmPerInch;
-constexpr double kPointsPerInch = 72.0;
+// As Export PDF writes: its resolution, pictures stored losslessly, no margins.
+constexpr double kUnitsPerCm = Page::kPdfResolution / Units::kCmPerInch;
 
 // Alignment marks: a cross in a ring, in a colour no pattern uses.
 const QColor kMarkColor(255, 0, 0);
@@ -29,14 +21,8 @@ const QString kLabelFace = QStringLiteral("DejaVu Sans");
 
 const QString kPdfFailed = QStringLiteral("The PDF could not be made");
 
-QPageLayout LayoutFor(const TPageTiling &tiling)
-{
-    const QSizeF portraitInches = tiling.landscape ? tiling.pageInches.transposed() : tiling.pageInches;
-    // Exact points, never snapped to a "nearby" standard size.
-    const QPageSize size(portraitInches * kPointsPerInch, QPageSize::Point, QString(), QPageSize::ExactMatch);
-    return QPageLayout(size, tiling.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                       QMarginsF(0, 0, 0, 0));
-}
+// Pattern pixels to the page of a PDF at its resolution.
+QTransform PatternToPdfPage() { return Page::PatternToPage(Page::kPdfResolution, Page::kPdfResolution); }
 
 void PaintMark(QPainter &painter, QPointF centre)
 {
@@ -73,8 +59,8 @@ void PaintLabel(QPainter &painter, const QString &label, QSizeF pageInches)
     painter.save();
     painter.setFont(font);
     painter.setPen(Qt::black);
-    const double baseline = pageInches.height() * kPdfResolution - kLabelBaselineAboveBottomCm * kUnitsPerCm;
-    painter.drawText(QPointF(kMarginCm * kUnitsPerCm, baseline), label);
+    const double baseline = pageInches.height() * Page::kPdfResolution - kLabelBaselineAboveBottomCm * kUnitsPerCm;
+    painter.drawText(QPointF(PatternToPdfPage().dx(), baseline), label);
     painter.restore();
 }
 } // namespace
@@ -82,7 +68,7 @@ void PaintLabel(QPainter &painter, const QString &label, QSizeF pageInches)
 TTiledPdf::TTiledPdf(QIODevice *device, TPaper paper) : m_paper(paper)
 {
     m_writer = std::make_unique<QPdfWriter>(device);
-    m_writer->setResolution(kPdfResolution);
+    m_writer->setResolution(Page::kPdfResolution);
     m_writer->setCreator(QStringLiteral("fretcard-export"));
 }
 
@@ -94,7 +80,7 @@ TTiledPdf::~TTiledPdf()
 
 void TTiledPdf::StartPage(const TPageTiling &tiling)
 {
-    if (!m_writer->setPageLayout(LayoutFor(tiling)))
+    if (!m_writer->setPageLayout(Page::Layout(m_paper, tiling.landscape)))
         throw EFretcardError(kPdfFailed);
     if (!m_anyPage) {
         if (!m_painter.begin(m_writer.get()))
@@ -111,8 +97,7 @@ void TTiledPdf::StartPage(const TPageTiling &tiling)
 // corner, for a tile showing `source`.
 static void PlacePatternPixels(QPainter &painter, const QRect &source)
 {
-    painter.translate(kMarginCm * kUnitsPerCm, kTopMarginCm * kUnitsPerCm);
-    painter.scale(kUnitsPerPixel, kUnitsPerPixel);
+    Page::PlacePattern(painter);
     painter.translate(-QPointF(source.topLeft()));
 }
 
@@ -123,8 +108,7 @@ void TTiledPdf::PaintTile(const TPageTiling &tiling, const TTile &tile, const TP
     m_painter.restore();
     if (!tiling.Tiled()) {
         if (framed)
-            PictureOutline::Paint(m_painter, QRectF(QPointF(kMarginCm * kUnitsPerCm, kTopMarginCm * kUnitsPerCm),
-                                                  QSizeF(tile.source.size()) * kUnitsPerPixel),
+            PictureOutline::Paint(m_painter, PatternToPdfPage().mapRect(QRectF(QPointF(0, 0), tile.source.size())),
                                   kUnitsPerCm);
         return;
     }
@@ -159,12 +143,10 @@ void ShiftToTile(QPainter &page, const QRect &source, QSize patternPixels)
     const QMargins room(source.left() == whole.left() ? kEdgeRoom : 0, source.top() == whole.top() ? kEdgeRoom : 0,
                         source.right() == whole.right() ? kEdgeRoom : 0,
                         source.bottom() == whole.bottom() ? kEdgeRoom : 0);
-    const QPointF corner(kMarginCm * kUnitsPerCm, kTopMarginCm * kUnitsPerCm);
     const QRect clip = source.marginsAdded(room);
-    page.setClipRect(QRectF(corner + QPointF(clip.topLeft() - source.topLeft()) * kUnitsPerPixel,
-                            QSizeF(clip.size()) * kUnitsPerPixel),
-                     Qt::IntersectClip);
-    page.translate(-QPointF(source.topLeft()) * kUnitsPerPixel);
+    const QTransform toPage = PatternToPdfPage();
+    page.setClipRect(toPage.mapRect(QRectF(clip.topLeft() - source.topLeft(), clip.size())), Qt::IntersectClip);
+    page.translate(-QPointF(source.topLeft()) * toPage.m11());
 }
 
 TPaintPattern PaintPicture(const QImage &picture)

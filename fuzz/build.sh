@@ -1,24 +1,47 @@
 #!/usr/bin/env bash
 # Builds a fuzzer with clang, libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer, and prints its path on the last line.
-#   patternfile: the pattern file reader; plain C++, no Qt.
-#   cutlines:    the cut lines; built with the project's own libraries and Qt
-#                in a CMake folder of its own (FRETCARD_FUZZ).
-# Usage: fuzz/build.sh [output folder] [patternfile|cutlines]   (default: build-fuzz patternfile)
+#   patternfile:   the pattern file reader; plain C++, no Qt.
+#   exportoptions: the exporter's option reader with the length reader, and
+#   nameslist:     its names list with the file namer; both on Qt, which is
+#                  not instrumented.
+#   cutlines:      the cut lines; built with the project's own libraries and
+#                  Qt in a CMake folder of its own (FRETCARD_FUZZ).
+# Usage: fuzz/build.sh [output folder] [target]   (default: build-fuzz patternfile)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 out="${1:-$root/build-fuzz}"
 target="${2:-patternfile}"
 mkdir -p "$out"
 cxx="${CXX_FUZZ:-clang++}"
+sanitize=(-std=c++20 -g -O1 -fno-omit-frame-pointer -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
+
+qt_flags() {
+  # Qt's headers want position-independent code.
+  read -r -a qt <<<"$(pkg-config --cflags --libs Qt6Core Qt6Gui)"
+  qt+=(-fPIC)
+}
+
 case "$target" in
   patternfile)
-    "$cxx" -std=c++20 -g -O1 -fno-omit-frame-pointer \
-      -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-      -I"$root" \
+    "$cxx" "${sanitize[@]}" -I"$root" \
       "$root/fuzz/patternfile_fuzz.cpp" "$root/patternfile/patternformat.cpp" "$root/patternfile/textcodec.cpp" \
       -o "$out/patternfile_fuzz"
     echo "$out/patternfile_fuzz"
+    ;;
+  exportoptions)
+    qt_flags
+    "$cxx" "${sanitize[@]}" -I"$root" -DFRETCARD_VERSION='"fuzz"' \
+      "$root/fuzz/exportoptions_fuzz.cpp" "$root/export/exportoptions.cpp" "$root/core/units.cpp" \
+      "$root/cutlines/cutwidths.cpp" "${qt[@]}" -o "$out/exportoptions_fuzz"
+    echo "$out/exportoptions_fuzz"
+    ;;
+  nameslist)
+    qt_flags
+    "$cxx" "${sanitize[@]}" -I"$root" \
+      "$root/fuzz/nameslist_fuzz.cpp" "$root/export/nameslist.cpp" "$root/export/filenaming.cpp" \
+      "${qt[@]}" -o "$out/nameslist_fuzz"
+    echo "$out/nameslist_fuzz"
     ;;
   cutlines)
     launcher=()
@@ -29,7 +52,7 @@ case "$target" in
     echo "$out/project/bin/cutlines_fuzz"
     ;;
   *)
-    echo "unknown fuzzer: $target (patternfile or cutlines)" >&2
+    echo "unknown fuzzer: $target (patternfile, exportoptions, nameslist or cutlines)" >&2
     exit 2
     ;;
 esac

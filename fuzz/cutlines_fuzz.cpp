@@ -7,7 +7,7 @@
 // bridge wood of its full width from end to end, clear of the base bar.
 #include "cutlines/clipperpaths.h"
 #include "cutlines/stencil.h"
-#include "render/basebargeometry.h"
+#include "render/patternview.h"
 #include "render/fontsubstitution.h"
 #include "render/shapecontrol.h"
 
@@ -90,10 +90,7 @@ TCutLines WeldedCutLines(const TInput &input)
     caption.FontFX()->setLightDepth(0);
     caption.FontFX()->setShadowDepth(0);
     caption.FontFX()->setTracing(input.kern);
-    TCutLineOptions options;
-    if (input.base)
-        options.baseBar = BaseBar::Rectangle(kBlankWidth, kBlankHeight);
-    return BuildCutLines(view, options);
+    return BuildCutLines(PatternShapes(view, input.base));
 }
 
 // --- Rings that touch nothing ----------------------------------------------

@@ -2,7 +2,7 @@
 # Builds a fuzzer and runs it for FUZZ_SECONDS (default 60) on a copy of its
 # seed corpus; any crash, sanitizer report or broken promise it checks fails
 # the run, with the findings listed.
-# Usage: fuzz/run.sh patternfile|cutlines SEED_FOLDER MAX_INPUT_BYTES
+# Usage: fuzz/run.sh TARGET SEED_FOLDER MAX_INPUT_BYTES   (targets: see build.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 target="$1" seeds="$2" max_len="$3"

@@ -4,6 +4,7 @@
 #include "patternfile/patternformat.h"
 #include "patternfile/textcodec.h"
 #include "core/errors.h"
+#include "core/inputfile.h"
 #include "core/safefile.h"
 
 #include <QByteArray>
@@ -13,8 +14,6 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -74,33 +73,30 @@ QString DecodedLine(const std::string &bytes, qsizetype maxLength)
     return Truncated(QString::fromStdU16String(TextCodec::DecodeLine(bytes)), maxLength);
 }
 
-std::optional<bool> SwitchFromFile(std::int32_t value)
-{
-    if (value == 1)
-        return true;
-    if (value == 0)
-        return false;
-    return std::nullopt;
-}
+// A switch line turns the switch on with 1 and off with 0; anything else
+// leaves it as it was.
+bool SwitchFromFile(std::int32_t value, bool current) { return value == 1 || (value != 0 && current); }
 
-PatternFileValues ValuesFromRecord(const PatternFormat::Record &record)
+PatternSettings SettingsFromRecord(const PatternFormat::Record &record, const PatternSettings &current)
 {
     const auto &n = record.numbers;
-    PatternFileValues values;
-    values.FontSize = n[FontSizeLine];
-    values.BlankWidth = n[WidthLine];
-    values.BlankHeight = n[HeightLine];
-    values.VPos = n[VPosLine];
-    values.HPos = n[HPosLine];
-    values.Kern = n[KernLine];
-    values.Corners = n[CornersLine];
-    values.Multiline = SwitchFromFile(n[MultilineLine]);
-    values.TextOutline = SwitchFromFile(n[TextOutlineLine]);
-    values.PageOutline = SwitchFromFile(n[PageOutlineLine]);
-    values.Base = SwitchFromFile(n[BaseLine]);
-    values.FontName = DecodedLine(record.fontName, PatternFile::kMaxFontNameLength);
-    values.Text = DecodedLine(record.text, PatternFormat::kMaxTextCharacters);
-    return values;
+    PatternSettings settings;
+    settings.FontSize = n[FontSizeLine];
+    settings.BlankWidth = n[WidthLine];
+    settings.BlankHeight = n[HeightLine];
+    settings.VPos = n[VPosLine];
+    settings.HPos = n[HPosLine];
+    settings.Kern = n[KernLine];
+    settings.Corners = n[CornersLine];
+    settings.Multiline = SwitchFromFile(n[MultilineLine], current.Multiline);
+    settings.TextOutline = SwitchFromFile(n[TextOutlineLine], current.TextOutline);
+    settings.PageOutline = SwitchFromFile(n[PageOutlineLine], current.PageOutline);
+    settings.Base = SwitchFromFile(n[BaseLine], current.Base);
+    settings.FontName = DecodedLine(record.fontName, PatternFile::kMaxFontNameLength);
+    if (settings.FontName.isEmpty())
+        settings.FontName = current.FontName;
+    settings.Text = DecodedLine(record.text, PatternFormat::kMaxTextCharacters);
+    return settings;
 }
 
 PatternFormat::Record RecordFromSettings(const PatternSettings &settings)
@@ -123,12 +119,6 @@ PatternFormat::Record RecordFromSettings(const PatternSettings &settings)
     return record;
 }
 
-void SetSwitch(PatternControls &controls, int checkBoxNumber, const std::optional<bool> &value)
-{
-    if (value)
-        controls.SetCheckBoxChecked(checkBoxNumber, *value);
-}
-
 // Directories can be neither written over nor read as a pattern; say so
 // the way the old run-time library did rather than with a generic error.
 void RejectDirectory(const QString &path)
@@ -139,29 +129,25 @@ void RejectDirectory(const QString &path)
         FileError::Raise(FileError::AccessDenied);
 }
 
-// More than any pattern file could hold: thirteen short lines.
-constexpr qint64 kMaxPatternFileBytes = 64 * 1024 * 1024;
-
 // Only a regular file of a sensible size is opened for reading: a device
 // would be read without end, and a pipe would block the window in open().
 void RejectNonPatternFile(const QString &path)
 {
-    // Asking the file system about the name opens nothing, not even a pipe.
-    const std::filesystem::path name(path.toStdU16String());
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(name, error);
-    if (error)
-        return; // opening reports what is missing or not allowed
-    if (!std::filesystem::is_regular_file(status))
+    switch (InputFileKind(path)) {
+    case TInputFile::Folder:
+    case TInputFile::NotRegular:
         throw EInOutError(FileError::AccessDenied,
-                          QStringLiteral("Cannot open %1: it is not a regular file")
-                              .arg(QDir::toNativeSeparators(path)));
-    const std::uintmax_t size = std::filesystem::file_size(name, error);
-    if (!error && size > static_cast<std::uintmax_t>(kMaxPatternFileBytes))
+                          QStringLiteral("Cannot open %1: it is not a regular file").arg(QDir::toNativeSeparators(path)));
+    case TInputFile::TooLarge:
         throw EInOutError(FileError::ReadFault,
                           QStringLiteral("Cannot open %1: the file is larger than %2 MiB, too large for a pattern")
                               .arg(QDir::toNativeSeparators(path))
-                              .arg(kMaxPatternFileBytes / (1024 * 1024)));
+                              .arg(kMaxInputFileBytes / (1024 * 1024)));
+    case TInputFile::Readable:
+    case TInputFile::Missing:
+    case TInputFile::Unknown:
+        return; // opening reports what is missing or not allowed
+    }
 }
 
 } // namespace
@@ -209,7 +195,7 @@ void SavePatternFile(const QString &path, const PatternSettings &settings)
                     TOpenFailure::RunTimeError);
 }
 
-PatternFileValues ReadPatternFile(QIODevice *device)
+PatternSettings ReadPatternFile(QIODevice *device, const PatternSettings &current)
 {
     DeviceSource source(*device);
     const PatternFormat::ReadResult result = PatternFormat::Read(source);
@@ -217,7 +203,7 @@ PatternFileValues ReadPatternFile(QIODevice *device)
         source.RaiseReadError();
     switch (result.status) {
     case PatternFormat::ReadStatus::Ok:
-        return ValuesFromRecord(result.record);
+        return SettingsFromRecord(result.record, current);
     case PatternFormat::ReadStatus::InvalidNumericInput:
         FileError::Raise(FileError::InvalidNumericInput);
     case PatternFormat::ReadStatus::NoValues:
@@ -226,7 +212,7 @@ PatternFileValues ReadPatternFile(QIODevice *device)
     FileError::Raise(FileError::ReadFault);
 }
 
-PatternFileValues LoadPatternFile(const QString &path)
+PatternSettings LoadPatternFile(const QString &path, const PatternSettings &current)
 {
     RejectDirectory(path);
     RejectNonPatternFile(path);
@@ -234,28 +220,5 @@ PatternFileValues LoadPatternFile(const QString &path)
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
         FileError::RaiseFromDevice(file, errno);
-    return ReadPatternFile(&file);
-}
-
-void ApplyPatternFileValues(const PatternFileValues &values, PatternControls &controls)
-{
-    controls.SetScrollBarPosition(1, values.FontSize);
-    controls.SetScrollBarPosition(2, values.BlankWidth);
-    controls.SetScrollBarPosition(3, values.BlankHeight);
-    controls.SetScrollBarPosition(4, values.VPos);
-    controls.SetScrollBarPosition(6, values.HPos);
-    controls.SetScrollBarPosition(7, values.Kern);
-    controls.SetScrollBarPosition(5, values.Corners);
-    SetSwitch(controls, 1, values.Multiline);
-    SetSwitch(controls, 2, values.TextOutline);
-    SetSwitch(controls, 4, values.PageOutline);
-    SetSwitch(controls, 3, values.Base);
-    if (!values.FontName.isEmpty())
-        controls.SetFontName(values.FontName);
-    controls.SetText(values.Text);
-}
-
-void OpenPatternFile(const QString &path, PatternControls &controls)
-{
-    ApplyPatternFileValues(LoadPatternFile(path), controls);
+    return ReadPatternFile(&file, current);
 }

@@ -2,7 +2,7 @@
 // The engine's functions by ordinal: entry i holds ordinal 50 + i. An entry
 // the library does not provide stays empty, and callers ask before calling.
 
-#include "enginefunctions.h"
+#include "printengine/protocol/enginefunctions.h"
 
 #include <array>
 

@@ -1,6 +1,7 @@
 #include "printenginecomponent.h"
 
-#include "enginemessage.h"
+#include "printengine/protocol/enginemessage.h"
+#include "page/page.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -560,10 +561,11 @@ void LoadPrintEngine1Layout(TPrintEngine &engine)
     engine.SetCaption(QStringLiteral("Kerfhaven"));
     engine.SetExternalWindow(true);
     engine.SetBorderStyle(TBorderStyle::bsSingle);
-    engine.SetPageOrientation(ORIENT_LANDSCAPE);
-    engine.SetPageFormat(Paper::PAPER_LETTER);
-    engine.SetPageWidth(21.59);
-    engine.SetPageHeight(27.94);
+    // The pattern's page.
+    engine.SetPageOrientation(Page::kPatternLandscape ? ORIENT_LANDSCAPE : ORIENT_PORTRAIT);
+    engine.SetPageFormat(Page::FormatOf(Page::kPatternPaper));
+    engine.SetPageWidth(Page::PortraitCm(Page::kPatternPaper).width());
+    engine.SetPageHeight(Page::PortraitCm(Page::kPatternPaper).height());
     engine.SetRulers(true);
     engine.SetRulersMeasure(TRulersMeasure::inch);
     engine.SetGridMode(TGridMode::InForeground);

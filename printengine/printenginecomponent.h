@@ -4,10 +4,10 @@
 // open flags and settings, and offers the document operations the main
 // window calls. It reaches the engine only through the loader's table.
 
-#include "enginefunctions.h"
+#include "printengine/protocol/enginefunctions.h"
 #include "enginetable.h"
 #include "engineerror.h"
-#include "papersizes.h"
+#include "printengine/protocol/papersizes.h"
 
 #include <QList>
 #include <QPointer>
@@ -62,7 +62,6 @@ public:
     int WriteDocFile(const QString &fileName);
 
     bool DocumentOpen() const { return m_doc != 0; }
-    EngineAbi::Doc DocumentHandle() const { return m_doc; }
     std::int32_t Status() const { return m_status; }
     // The open flags OpenDoc passes for the current property values.
     std::int32_t OpenFlags() const;

@@ -1,17 +1,9 @@
 #include "printengineloader.h"
 
+#include "core/privatefolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
-
-namespace {
-// Where an installed program keeps its engine library, relative to the
-// program's folder: a private library folder, out of the system's search.
-#ifdef FRETCARD_PRIVATE_LIBRARY_FOLDER
-constexpr char kPrivateLibraryFolder[] = FRETCARD_PRIVATE_LIBRARY_FOLDER;
-#else
-constexpr char kPrivateLibraryFolder[] = "../lib/fretcard";
-#endif
-} // namespace
 
 PrintEngineLoader::PrintEngineLoader() = default;
 
@@ -66,7 +58,7 @@ bool PrintEngineLoader::open(const QString &programFolder, const QString &librar
     if (!programFolder.isEmpty()) {
         const QDir folder(programFolder);
         candidates << folder.filePath(libraryName)
-                   << QDir::cleanPath(folder.filePath(QString::fromLatin1(kPrivateLibraryFolder)) + u'/' + libraryName);
+                   << QDir(PrivateProgramFolder(programFolder)).filePath(libraryName);
     }
     candidates << libraryName;
     for (const QString &candidate : candidates) {

@@ -26,7 +26,6 @@ void TCanvas::SetBrushColor(TColor color)
 
 void TCanvas::SetTextCharacterExtra(int extra)
 {
-    m_extraHistory.push_back(extra);
     if (extra != m_characterExtra) {
         m_characterExtra = extra;
         m_fontStale = true;
@@ -40,10 +39,45 @@ void TCanvas::BeginPath()
     m_pathOpen = true;
 }
 
+void TCanvas::BeginCapture(const QRect &surface)
+{
+    m_capturing = true;
+    m_captureSurface = surface;
+}
+
+namespace {
+// The device's area in the painter's coordinates, when it can be known; a
+// device that counts fewer pixels than it shows is taken at its larger size.
+std::optional<QRectF> DeviceArea(const QPainter &painter)
+{
+    const QPaintDevice *device = painter.device();
+    bool invertible = false;
+    const QTransform toPainter = painter.combinedTransform().inverted(&invertible);
+    if (!device || !invertible)
+        return std::nullopt;
+    const qreal enlarge = 1 / qMin(qreal(1), device->devicePixelRatioF());
+    return toPainter.mapRect(QRectF(0, 0, device->width() * enlarge, device->height() * enlarge));
+}
+} // namespace
+
+QRectF TCanvas::ShowablePart(const QRect &area) const
+{
+    QRectF part = m_clip ? area.intersected(*m_clip) : area;
+    if (m_capturing)
+        return part.intersected(m_captureSurface);
+    const std::optional<QRectF> device = m_painter ? DeviceArea(*m_painter) : std::nullopt;
+    return device ? part.intersected(*device) : part;
+}
+
 void TCanvas::AddToPath(const QPainterPath &outline, const QRect &clip)
 {
+    if (m_measuringInk) {
+        AddInk(outline.boundingRect());
+        return;
+    }
     if (m_capturing) {
-        m_captured.push_back({outline, m_clip ? clip.intersected(*m_clip) : clip});
+        const QRect onSurface = clip.intersected(m_captureSurface);
+        m_captured.push_back({outline, m_clip ? onSurface.intersected(*m_clip) : onSurface});
         return;
     }
     m_path.addPath(outline);

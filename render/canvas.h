@@ -6,6 +6,7 @@
 #include "colors.h"
 #include "font.h"
 #include "graphtypes.h"
+#include "patternshapes.h"
 
 #include <QFont>
 #include <QPainterPath>
@@ -13,13 +14,7 @@
 #include <vector>
 
 class QPainter;
-
-// One piece of laid-out text: glyph outlines (filled by the nonzero rule) and
-// the rectangle the picture clips them to.
-struct TGlyphPiece {
-    QPainterPath outline;
-    QRect clip;
-};
+class TextLayoutCache;
 
 struct TPenState {
     bool Visible = true;
@@ -52,8 +47,6 @@ public:
 
     int TextCharacterExtra() const { return m_characterExtra; }
     void SetTextCharacterExtra(int extra);
-    // Every value ever given to SetTextCharacterExtra, in order.
-    const std::vector<int> &CharacterExtraHistory() const { return m_extraHistory; }
 
     const std::optional<QRect> &ClipRect() const { return m_clip; }
     void SelectClipRect(const std::optional<QRect> &clip) { m_clip = clip; }
@@ -61,15 +54,32 @@ public:
     // While a path is open, text outlines go into it instead of onto the surface.
     void BeginPath();
     void EndPath() { m_pathOpen = false; }
-    bool PathOpen() const { return m_pathOpen || m_capturing; }
+    bool PathOpen() const { return m_pathOpen || m_capturing || m_measuringInk; }
     void AddToPath(const QPainterPath &outline, const QRect &clip);
     // Strokes the closed path with the current pen and discards it.
     void StrokePath();
 
     // From now on, text goes into the captured pieces instead of onto the
-    // surface or into the path, each with the clip it would be drawn with.
-    void BeginCapture() { m_capturing = true; }
+    // surface or into the path, each with the clip it would be drawn with,
+    // cut to `surface`: the picture the text would be drawn into.
+    void BeginCapture(const QRect &surface);
     const std::vector<TGlyphPiece> &Captured() const { return m_captured; }
+
+    // From now on, text is neither drawn nor captured: only where its glyph
+    // outlines lie is noted, also where no picture could show them.
+    void BeginInkMeasure() { m_measuringInk = true; }
+    bool MeasuringInk() const { return m_measuringInk; }
+    void AddInk(const QRectF &ink) { m_ink |= ink; }
+    // What the text drawn since BeginInkMeasure covers; null without ink.
+    const QRectF &MeasuredInk() const { return m_ink; }
+
+    // Where text drawn on this canvas is laid out and kept; none lays it out afresh.
+    TextLayoutCache *Layouts() const { return m_layouts; }
+    void UseLayouts(TextLayoutCache *layouts) { m_layouts = layouts; }
+
+    // The part of `area` that can show on this canvas: inside the clip and
+    // on the surface (the painter's device, or the captured picture).
+    QRectF ShowablePart(const QRect &area) const;
 
 private:
     QPainter *m_painter;
@@ -80,11 +90,14 @@ private:
     bool m_brushHollow = false;
     TColor m_brushColor = clWhite;
     int m_characterExtra = 0;
-    std::vector<int> m_extraHistory;
     std::optional<QRect> m_clip;
     bool m_pathOpen = false;
     QPainterPath m_path;
     QRect m_pathClip;
     bool m_capturing = false;
+    QRect m_captureSurface;
     std::vector<TGlyphPiece> m_captured;
+    bool m_measuringInk = false;
+    QRectF m_ink;
+    TextLayoutCache *m_layouts = nullptr;
 };

@@ -89,15 +89,18 @@ void TCaption::DrawCaption(TCanvas &canvas, const QString &text, const TRect &re
         format |= DT_SINGLELINE;
         if (m_alignment != agTopLeft)
             textRect = AlignTextBlock(m_alignment, shown, &m_fontFX, rect, m_font, m_multiLine,
-                                      showAccel, format);
+                                      showAccel, format, &m_layouts);
     } else if (!m_multiLine) {
         format |= DT_SINGLELINE;
     } else if (m_alignment >= agCenterLeft) {
         textRect = AlignTextBlock(m_alignment, shown, &m_fontFX, rect, m_font, m_multiLine,
-                                  showAccel, format);
+                                  showAccel, format, &m_layouts);
     }
     canvas.SetBrushHollow();
     canvas.SetBrushColor(backColor);
     canvas.Font().Assign(m_font);
-    DrawEffectText(canvas, shown, &m_fontFX, textRect, format, flags, clip);
+    TextLayoutCache *const previous = canvas.Layouts();
+    canvas.UseLayouts(&m_layouts);
+    DrawEffectText(canvas, shown, &m_fontFX, textRect, format, flags, clip, rect);
+    canvas.UseLayouts(previous);
 }

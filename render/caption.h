@@ -2,6 +2,7 @@
 // The pattern's letters: text, font, alignment, multi-line switch and the
 // effect settings, and DrawCaption, which puts them on a canvas.
 
+#include "drawtext.h"
 #include "font.h"
 #include "fxcaption.h"
 #include "graphtypes.h"
@@ -52,4 +53,7 @@ private:
     TFxCaption m_fontFX;
     bool m_multiLine = false;
     bool m_useOwnText = false;
+    // The text as last measured and drawn: the picture and its cut lines
+    // draw the same caption one after the other.
+    TextLayoutCache m_layouts;
 };

@@ -4,12 +4,18 @@
 
 #include <QFontMetrics>
 #include <QGlyphRun>
+#include <QHash>
 #include <QPainter>
 #include <QRawFont>
 #include <QTextOption>
+#include <algorithm>
 #include <cmath>
 
 namespace {
+// How far a stroked outline reaches beyond the glyphs' ink: half the widest
+// outline pen (its width is a byte) and a pixel of rounding either side.
+constexpr qreal OutlinePenReach = 255 / 2 + 2;
+
 // Lines without word breaking never wrap: they are as wide as they need.
 constexpr qreal UnlimitedLineWidth = 1.0e7;
 
@@ -55,6 +61,56 @@ int HorizontalOffset(unsigned format, int areaWidth, int lineWidth)
     return 0;
 }
 
+// The ink of glyphs from one font, each distinct glyph looked up once: a
+// long text repeats a few glyphs many times. The font's box of a glyph is
+// quick to have and encloses its ink; the bounds of its outline are the ink
+// itself.
+class GlyphInk {
+public:
+    enum class Measure { FontBox, Outline };
+    explicit GlyphInk(QRawFont font, Measure measure = Measure::FontBox)
+        : m_font(std::move(font)), m_measure(measure)
+    {
+    }
+    QRectF At(quint32 glyph, const QPointF &position)
+    {
+        auto ink = m_ink.find(glyph);
+        if (ink == m_ink.end())
+            ink = m_ink.insert(glyph, m_measure == Measure::Outline ? m_font.pathForGlyph(glyph).boundingRect()
+                                                                    : m_font.boundingRect(glyph));
+        return ink->translated(position);
+    }
+
+private:
+    QRawFont m_font;
+    Measure m_measure;
+    QHash<quint32, QRectF> m_ink;
+};
+
+// Whether two rectangles touch, edges included: a glyph as thin as a hairline
+// still counts.
+bool Meet(const QRectF &a, const QRectF &b)
+{
+    return a.left() <= b.right() && b.left() <= a.right() && a.top() <= b.bottom() && b.top() <= a.bottom();
+}
+
+// The ink of every glyph a line shows, in the line's own coordinates.
+QRectF LineInk(const QTextLine &line, GlyphInk::Measure measure = GlyphInk::Measure::FontBox)
+{
+    QRectF ink;
+    for (const QGlyphRun &run : line.glyphRuns()) {
+        GlyphInk glyphInk(run.rawFont(), measure);
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < glyphs.size(); ++i) {
+            const QRectF glyph = glyphInk.At(glyphs[i], positions[i]);
+            if (!glyph.isEmpty())
+                ink |= glyph;
+        }
+    }
+    return ink.translated(-line.position());
+}
+
 // The columns a line needs, from its pen start: its advance, widened to the
 // ink of glyphs that a strong negative letter spacing pulls outside it (the
 // advance may then even be negative). A measured block built from spans
@@ -65,23 +121,13 @@ struct LineSpan {
     int Width() const { return right - left; }
 };
 
-LineSpan SpanOf(const QTextLine &line, bool widenToInk)
+LineSpan SpanOf(const QTextLine &line, const std::optional<QRectF> &ink)
 {
     qreal left = 0;
     qreal right = line.naturalTextWidth();
-    if (widenToInk) {
-        for (const QGlyphRun &run : line.glyphRuns()) {
-            const QRawFont font = run.rawFont();
-            const QList<quint32> glyphs = run.glyphIndexes();
-            const QList<QPointF> positions = run.positions();
-            for (qsizetype i = 0; i < glyphs.size(); ++i) {
-                const QRectF ink = font.boundingRect(glyphs[i]).translated(positions[i]);
-                if (ink.isEmpty())
-                    continue;
-                left = qMin(left, ink.left() - line.x());
-                right = qMax(right, ink.right() - line.x());
-            }
-        }
+    if (ink && !ink->isEmpty()) {
+        left = qMin(left, ink->left());
+        right = qMax(right, ink->right());
     }
     return LineSpan{int(std::floor(left)), int(std::ceil(right))};
 }
@@ -150,10 +196,12 @@ void TextBlock::Lay(const TRect &rect, unsigned format)
     // A single line keeps its pen start where its position puts it; the
     // lines of a block are measured and placed by everything they show.
     const bool widenToInk = !(format & DT_SINGLELINE);
+    std::vector<std::optional<QRectF>> inks;
     std::vector<LineSpan> spans;
     int widest = 0;
     for (const QTextLine &line : lines) {
-        spans.push_back(SpanOf(line, widenToInk));
+        inks.push_back(widenToInk ? std::optional(LineInk(line)) : std::nullopt);
+        spans.push_back(SpanOf(line, inks.back()));
         widest = qMax(widest, spans.back().Width());
     }
     m_extent = QSize(widest, lineHeight * int(lines.size()));
@@ -162,7 +210,10 @@ void TextBlock::Lay(const TRect &rect, unsigned format)
     for (size_t i = 0; i < lines.size(); ++i) {
         const int left = rect.Left + HorizontalOffset(format, rect.Width(), spans[i].Width()) - spans[i].left;
         lines[i].setPosition(QPointF(left, top + int(i) * lineHeight));
+        if (inks[i])
+            inks[i]->translate(lines[i].position());
     }
+    m_lineInk = std::move(inks);
 }
 
 void TextBlock::Draw(QPainter &painter, const QColor &color) const
@@ -171,39 +222,105 @@ void TextBlock::Draw(QPainter &painter, const QColor &color) const
     m_layout.draw(&painter, QPointF(0, 0));
 }
 
-QPainterPath TextBlock::Outline() const
+QPainterPath TextBlock::Outline(const std::optional<QRectF> &area, qreal reach) const
 {
+    const bool culling = area.has_value();
+    const QRectF reached = culling ? area->adjusted(-reach, -reach, reach, reach) : QRectF();
     QPainterPath outline;
-    for (const QGlyphRun &run : m_layout.glyphRuns()) {
-        const QRawFont font = run.rawFont();
-        const QList<quint32> glyphs = run.glyphIndexes();
-        const QList<QPointF> positions = run.positions();
-        for (qsizetype i = 0; i < glyphs.size(); ++i)
-            outline.addPath(font.pathForGlyph(glyphs[i]).translated(positions[i]));
+    for (size_t i = 0; i < m_lineInk.size(); ++i) {
+        // A line whose ink is known to miss the area is not even looked at.
+        const std::optional<QRectF> &lineInk = m_lineInk[i];
+        if (culling && lineInk && !lineInk->isNull() && !Meet(reached, *lineInk))
+            continue;
+        for (const QGlyphRun &run : m_layout.lineAt(int(i)).glyphRuns()) {
+            GlyphInk glyphInk(run.rawFont());
+            const QList<quint32> glyphs = run.glyphIndexes();
+            const QList<QPointF> positions = run.positions();
+            for (qsizetype g = 0; g < glyphs.size(); ++g) {
+                if (culling && !Meet(reached, glyphInk.At(glyphs[g], positions[g])))
+                    continue;
+                outline.addPath(run.rawFont().pathForGlyph(glyphs[g]).translated(positions[g]));
+            }
+        }
     }
     return outline;
 }
 
-int DrawTextEx(TCanvas &canvas, const QString &text, TRect &rect, unsigned format)
+QRectF TextBlock::Ink() const
 {
-    const TextBlock block(canvas.EffectiveFont(), text, rect, format);
+    QRectF ink;
+    for (int i = 0; i < m_layout.lineCount(); ++i) {
+        const QTextLine line = m_layout.lineAt(i);
+        ink |= LineInk(line, GlyphInk::Measure::Outline).translated(line.position());
+    }
+    return ink;
+}
+
+// A caption keeps its measured block and its drawn text: two layouts.
+constexpr size_t CachedLayouts = 2;
+
+struct TextLayoutCache::Entry {
+    QFont font;
+    QString text;
+    TRect rect;
+    unsigned format;
+    TextBlock block;
+
+    bool Holds(const QFont &f, const QString &t, const TRect &r, unsigned fm) const
+    {
+        return format == fm && rect == r && font == f && text == t;
+    }
+};
+
+TextLayoutCache::TextLayoutCache() = default;
+TextLayoutCache::~TextLayoutCache() = default;
+
+const TextBlock &TextLayoutCache::Block(const QFont &font, const QString &text, const TRect &rect,
+                                        unsigned format)
+{
+    auto found = std::find_if(m_entries.begin(), m_entries.end(),
+                              [&](const auto &entry) { return entry->Holds(font, text, rect, format); });
+    if (found == m_entries.end()) {
+        if (m_entries.size() == CachedLayouts)
+            m_entries.erase(m_entries.begin());
+        m_entries.push_back(std::unique_ptr<Entry>(
+            new Entry{font, text, rect, format, TextBlock(font, text, rect, format)}));
+        return m_entries.back()->block;
+    }
+    std::rotate(found, found + 1, m_entries.end());
+    return m_entries.back()->block;
+}
+
+int DrawTextEx(TCanvas &canvas, const QString &text, TRect &rect, unsigned format,
+               const std::optional<TRect> &shownArea)
+{
+    std::optional<TextBlock> unkept;
+    TextLayoutCache *layouts = canvas.Layouts();
+    const TextBlock &block = layouts ? layouts->Block(canvas.EffectiveFont(), text, rect, format)
+                                     : unkept.emplace(canvas.EffectiveFont(), text, rect, format);
     if (format & DT_CALCRECT) {
         rect.Right = rect.Left + block.Extent().width();
         rect.Bottom = rect.Top + block.Extent().height();
         return block.Extent().height();
     }
-    // The text never leaves its rectangle; an empty one shows nothing.
     if (rect.IsEmpty() || text.isEmpty())
         return block.Extent().height();
+    if (canvas.MeasuringInk()) {
+        canvas.AddInk(block.Ink());
+        return block.Extent().height();
+    }
+    const QRect clip = shownArea.value_or(rect).ToQRect();
     if (canvas.PathOpen()) {
-        canvas.AddToPath(block.Outline(), rect.ToQRect());
+        // Glyphs wholly off the shown area are left out: a long text would
+        // otherwise cost for every letter it has, not for those that show.
+        canvas.AddToPath(block.Outline(canvas.ShowablePart(clip), OutlinePenReach), clip);
         return block.Extent().height();
     }
     QPainter *painter = canvas.Painter();
     if (!painter)
         return block.Extent().height();
     painter->save();
-    painter->setClipRect(rect.ToQRect(), Qt::IntersectClip);
+    painter->setClipRect(clip, Qt::IntersectClip);
     if (canvas.ClipRect())
         painter->setClipRect(*canvas.ClipRect(), Qt::IntersectClip);
     block.Draw(*painter, ColorToQColor(canvas.Font().Color()));

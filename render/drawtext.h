@@ -11,6 +11,9 @@
 #include <QSize>
 #include <QString>
 #include <QTextLayout>
+#include <memory>
+#include <optional>
+#include <vector>
 
 class TCanvas;
 class QPainter;
@@ -48,18 +51,45 @@ public:
     QSize Extent() const { return m_extent; }
     int LineCount() const { return m_layout.lineCount(); }
     void Draw(QPainter &painter, const QColor &color) const;
-    // The glyph outlines of every line at their drawing positions.
-    QPainterPath Outline() const;
+    // The glyph outlines of every line at their drawing positions; given an
+    // area, only of the glyphs whose ink reaches it (or comes within `reach`).
+    QPainterPath Outline(const std::optional<QRectF> &area = std::nullopt, qreal reach = 0) const;
+    // Where the glyph outlines of every line lie, shown or not: the bounds
+    // Outline() would have without an area. Null for text without ink.
+    QRectF Ink() const;
 
 private:
     void Lay(const TRect &rect, unsigned format);
 
     QTextLayout m_layout;
     QSize m_extent;
+    // Each line's ink where it was measured: the lines of a block.
+    std::vector<std::optional<QRectF>> m_lineInk;
 };
 
-// Draws `text` in `rect` with the canvas font, letter spacing and clip, or
-// with DT_CALCRECT only moves rect's right and bottom to the text's extent.
-// While the canvas has an open path, the outlines go into the path instead.
-// Returns the height of the text.
-int DrawTextEx(TCanvas &canvas, const QString &text, TRect &rect, unsigned format);
+// The last few texts laid out, each kept while nothing it depends on
+// changes: the picture and its cut lines lay out the same caption, and a
+// long text makes every layout costly.
+class TextLayoutCache {
+public:
+    TextLayoutCache();
+    ~TextLayoutCache();
+    TextLayoutCache(const TextLayoutCache &) = delete;
+    TextLayoutCache &operator=(const TextLayoutCache &) = delete;
+
+    // The text laid out as TextBlock lays it out, from the cache when it is there.
+    const TextBlock &Block(const QFont &font, const QString &text, const TRect &rect, unsigned format);
+
+private:
+    struct Entry;
+    std::vector<std::unique_ptr<Entry>> m_entries; // the latest last
+};
+
+// Draws `text` laid out in `rect` with the canvas font, letter spacing and
+// clip, or with DT_CALCRECT only moves rect's right and bottom to the text's
+// extent. Nothing shows outside `shownArea`, which is `rect` itself unless
+// given; an empty `rect` shows nothing. While the canvas has an open path,
+// the outlines go into the path instead; while it measures ink, only where
+// the glyphs lie is noted. Returns the height of the text.
+int DrawTextEx(TCanvas &canvas, const QString &text, TRect &rect, unsigned format,
+               const std::optional<TRect> &shownArea = std::nullopt);

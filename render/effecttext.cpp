@@ -7,7 +7,9 @@
 
 #include <QPainter>
 #include <QTransform>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 // One pixel of margin on each side around a measured block.
@@ -93,7 +95,19 @@ struct LayerState {
     unsigned format;
     EffectKind kind;
     int angle;
+    // Where the text may show, wherever in it the text starts.
+    TRect blank;
 };
+
+// A layer shows on the whole blank, so that a letter reaching left of or
+// above the point where the text starts stays whole; and, as ever, on its
+// own rectangle where that reaches beyond the blank (a block larger than the
+// blank, a shifted layer).
+TRect ShownArea(const TRect &textRect, const TRect &blank)
+{
+    return TRect{qMin(textRect.Left, blank.Left), qMin(textRect.Top, blank.Top),
+                 qMax(textRect.Right, blank.Right), qMax(textRect.Bottom, blank.Bottom)};
+}
 
 // A single line turned counter-clockwise about its start point.
 void DrawRotatedLine(LayerState &state)
@@ -129,7 +143,7 @@ void DrawTextLayer(LayerState &state, int dx, int dy, TColor color)
         return;
     }
     TRect rect = state.textRect;
-    DrawTextEx(state.canvas, state.text, rect, state.format);
+    DrawTextEx(state.canvas, state.text, rect, state.format, ShownArea(rect, state.blank));
 }
 
 void DrawOutlineStyle(LayerState &state, int shadowDepth, TColor face)
@@ -279,14 +293,18 @@ TRect PlaceTextBlock(TAlignment alignment, const TRect &block, const TRect &area
 }
 
 void MeasureEffectText(const QString &text, T3DCaption *effects, TRect &rect, const TFont &font,
-                       bool multiLine, bool showAccel, int extraMargin, unsigned format)
+                       bool multiLine, bool showAccel, int extraMargin, unsigned format,
+                       TextLayoutCache *layouts)
 {
     auto *fx = dynamic_cast<TFxCaption *>(effects);
     if (fx && fx->Angle() != 0) {
         QPointF start;
         const TRect box = RotatedLineBox(text.isEmpty() ? QStringLiteral(" ") : text, font,
                                          fx->Tracing(), fx->Angle(), start);
-        fx->SetPos(quint16(qMax(0, qRound(start.x()))), quint16(qMax(0, qRound(start.y()))));
+        const auto offset = [](qreal pixels) {
+            return qint16(std::clamp(qRound(pixels), 0, int(std::numeric_limits<qint16>::max())));
+        };
+        fx->SetPos(offset(start.x()), offset(start.y()));
         rect.Right = rect.Left + box.Width();
         rect.Bottom = rect.Top + box.Height();
     } else {
@@ -299,6 +317,7 @@ void MeasureEffectText(const QString &text, T3DCaption *effects, TRect &rect, co
             measuring |= DT_NOPREFIX;
         const bool blank = text.isEmpty() || (showAccel && text == QLatin1String("&"));
         TCanvas screen;
+        screen.UseLayouts(layouts);
         screen.Font().Assign(font);
         const CharacterExtraGuard spacing(screen, effects ? effects->Tracing() : 0);
         DrawTextEx(screen, blank ? QStringLiteral(" ") : text, rect, measuring);
@@ -310,30 +329,31 @@ void MeasureEffectText(const QString &text, T3DCaption *effects, TRect &rect, co
 
 TRect AlignTextBlock(TAlignment alignment, const QString &text, T3DCaption *effects,
                      const TRect &rect, const TFont &font, bool multiLine, bool showAccel,
-                     unsigned format)
+                     unsigned format, TextLayoutCache *layouts)
 {
     TRect measured = rect;
     measured.Right -= 1;
-    MeasureEffectText(text, effects, measured, font, multiLine, showAccel, 0, format);
+    MeasureEffectText(text, effects, measured, font, multiLine, showAccel, 0, format, layouts);
     return PlaceTextBlock(alignment, measured, rect);
 }
 
 void DrawEffectText(TCanvas &canvas, const QString &text, const T3DCaption *effects,
                     const TRect &rect, unsigned format, TCaptionDrawFlags flags,
-                    const std::optional<TRect> &clip)
+                    const std::optional<TRect> &clip, const std::optional<TRect> &blank)
 {
     if (text.isEmpty() || rect.IsEmpty())
         return;
+    const TRect shownBlank = blank.value_or(rect);
     if (!effects) {
         TRect plain = rect;
-        DrawTextEx(canvas, text, plain, format);
+        DrawTextEx(canvas, text, plain, format, ShownArea(rect, shownBlank));
         return;
     }
     const EffectKind kind = KindOf(*effects);
     const ClipGuard clipGuard(canvas, flags & dfClipped, clip.value_or(rect));
     const FaceAndStyle face = ResolveFace(canvas, *effects, flags);
     const auto *fx = dynamic_cast<const TFxCaption *>(effects);
-    LayerState state{canvas, text, rect, format, kind, fx ? fx->Angle() : 0};
+    LayerState state{canvas, text, rect, format, kind, fx ? fx->Angle() : 0, shownBlank};
     if (fx) {
         state.textRect.Left += fx->PosX();
         state.textRect.Top += fx->PosY();

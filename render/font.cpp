@@ -1,5 +1,7 @@
 #include "font.h"
 
+#include "core/units.h"
+
 #include <QFontMetricsF>
 #include <cmath>
 
@@ -48,9 +50,9 @@ void TFont::Assign(const TFont &other)
     Change();
 }
 
-int TFont::Size() const { return -MulDiv(m_height, PointsPerInch, ScreenPixelsPerInch); }
+int TFont::Size() const { return -MulDiv(m_height, Units::kPointsPerInch, Units::kPixelsPerInch); }
 
-void TFont::setSize(int points) { setHeight(-MulDiv(points, ScreenPixelsPerInch, PointsPerInch)); }
+void TFont::setSize(int points) { setHeight(-MulDiv(points, Units::kPixelsPerInch, Units::kPointsPerInch)); }
 
 QFont TFont::ToQFont() const
 {
@@ -84,7 +86,7 @@ void TFont::FromQFont(const QFont &font)
     if (font.pixelSize() > 0)
         setHeight(-font.pixelSize());
     else
-        setHeight(-qRound(font.pointSizeF() * ScreenPixelsPerInch / PointsPerInch));
+        setHeight(-qRound(font.pointSizeF() * Units::kPixelsPerInch / Units::kPointsPerInch));
     TFontStyles style = 0;
     if (font.bold()) style |= fsBold;
     if (font.italic()) style |= fsItalic;

@@ -14,9 +14,6 @@ using TFontStyles = quint8;
 constexpr quint8 ANSI_CHARSET = 0;
 constexpr quint8 DEFAULT_CHARSET = 1;
 
-constexpr int ScreenPixelsPerInch = 96;
-constexpr int PointsPerInch = 72;
-
 class TFont : public TSettingsObject {
 public:
     TFont();

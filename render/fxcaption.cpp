@@ -10,7 +10,7 @@ void TFxCaption::setAngle(quint16 angle)
     SetProperty(m_angle, angle == FullTurn ? quint16(0) : angle);
 }
 
-void TFxCaption::SetPos(quint16 x, quint16 y)
+void TFxCaption::SetPos(qint16 x, qint16 y)
 {
     BeginUpdate();
     setPosX(x);

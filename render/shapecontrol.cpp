@@ -152,7 +152,6 @@ void TBaseShape::ReportChange()
 
 void TBaseShape::RequestRepaint()
 {
-    ++m_repaintRequests;
     if (Transparent())
         update();
     else
@@ -174,7 +173,6 @@ void TBaseShape::RebuildGeometry()
                      m_roundPercent, m_brush, m_square);
     m_geometrySize = size();
     m_geometryStale = false;
-    ++m_geometryBuilds;
 }
 
 bool TBaseShape::UsesFillBitmap() const
@@ -287,9 +285,34 @@ void TBaseShape::DrawShapeCaption(TCanvas &canvas, const TRect &rect)
 std::vector<TGlyphPiece> TBaseShape::CaptionGlyphs()
 {
     TCanvas canvas;
-    canvas.BeginCapture();
+    canvas.BeginCapture(ClientRect().ToQRect());
     DrawShapeCaption(canvas, ClientRect());
     return canvas.Captured();
+}
+
+QRectF TBaseShape::CaptionInk()
+{
+    TCanvas canvas;
+    canvas.BeginInkMeasure();
+    DrawShapeCaption(canvas, ClientRect());
+    return canvas.MeasuredInk();
+}
+
+QPainterPath TBaseShape::BlankOutline()
+{
+    if (m_bevel.Width() <= 0 || !IsBoxShape(m_shape))
+        return {};
+    TPointList points;
+    BuildShapePoints(ClientRect(), m_shape, nullptr, points, m_shadow, &m_bevel, m_roundPercent, m_brush, m_square);
+    constexpr int BlankTopLeft = 3, BlankBottomRight = 4, BlankCorner = 5;
+    const int depth = m_shadow.EffectiveDepth();
+    const QPointF back(depth, depth);
+    const QPointF topLeft = QPointF(UnpackPoint(points[BlankTopLeft])) - back;
+    const QPointF bottomRight = QPointF(UnpackPoint(points[BlankBottomRight])) - back;
+    const QPointF corner = QPointF(UnpackPoint(points[BlankCorner])) - back;
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(topLeft, bottomRight), corner.x() / 2, corner.y() / 2);
+    return outline;
 }
 
 QImage TBaseShape::Snapshot()

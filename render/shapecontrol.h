@@ -11,6 +11,7 @@
 #include "shapesettings.h"
 
 #include <QImage>
+#include <QPainterPath>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -113,8 +114,16 @@ public:
     // Paints the whole view onto a canvas whose origin is the view's top-left.
     void RenderTo(QPainter &canvas);
     // The caption's glyph outlines exactly as RenderTo lays them out, in the
-    // view's pixels, with the rectangles the picture clips them to.
+    // view's pixels, with the rectangles the picture clips them to (never
+    // beyond the view). Glyphs that cannot show may be left out.
     std::vector<TGlyphPiece> CaptionGlyphs();
+    // Where the caption's glyph outlines lie as RenderTo lays them out, in
+    // the view's pixels, including any the view's edges cut off; null
+    // without ink.
+    QRectF CaptionInk();
+    // The blank's outline as RenderTo draws it: its box figure, moved back by
+    // the shadow. Empty without a page outline or for a figure not a box.
+    QPainterPath BlankOutline();
     // The view on white, exactly Width x Height pixels; a null image when
     // the view has no area. Throws EOutOfResources when no image can be had.
     QImage Snapshot();
@@ -123,12 +132,6 @@ public:
 
     // Where the caption goes: inside the outline, clear of the shadow.
     TRect CaptionRect() const { return CaptionRectFor(ClientRect()); }
-
-    const TPointList &ShapePoints() const { return m_shapePoints; }
-    bool GeometryStale() const { return m_geometryStale; }
-    // How often the geometry was built and a repaint asked for, for tests.
-    int GeometryBuildCount() const { return m_geometryBuilds; }
-    int RepaintRequestCount() const { return m_repaintRequests; }
 
 protected:
     TShapeControlMode Mode() const { return m_mode; }
@@ -175,8 +178,6 @@ private:
     QSize m_reportedSize;
     const TTeeth *m_activeTeeth = nullptr;
     std::unique_ptr<QImage> m_fillBitmap;
-    int m_geometryBuilds = 0;
-    int m_repaintRequests = 0;
 };
 
 class TShapeControl : public TBaseShape {

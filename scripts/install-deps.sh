@@ -12,7 +12,7 @@ packages=(
   fonts-dejavu-core fonts-liberation2 fonts-dancingscript
   poppler-utils qpdf imagemagick
   libpolyclipping-dev libdxflib-dev python3-ezdxf python3-shapely librsvg2-bin
-  xvfb xauth xdotool
+  xvfb xauth xdotool x11-utils
   clang libclang-rt-14-dev
   librsvg2-bin dpkg-dev fakeroot file desktop-file-utils appstream lintian help2man
 )

@@ -60,7 +60,6 @@ public:
     bool Register(TGlobalHotKey *owner, quint16 code);
     void Unregister(TGlobalHotKey *owner);
     TGlobalHotKey *OwnerOf(QKeyCombination key) const;
-    int RegisteredCount() const { return int(m_entries.size()); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

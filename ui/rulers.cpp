@@ -33,7 +33,7 @@ void DrawNumber(QPainter &painter, TRulerOrientation orientation, int offset, in
 int RulerTickOffset(int index)
 {
     // 9.6 px per tenth never lands on a half pixel, so rounding is plain.
-    return (index * kPixelsPerInch * 2 + kTicksPerInch) / (2 * kTicksPerInch);
+    return (index * Units::kPixelsPerInch * 2 + kTicksPerInch) / (2 * kTicksPerInch);
 }
 
 int RulerTickLength(int index, int rulerThickness)

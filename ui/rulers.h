@@ -3,10 +3,10 @@
 // to the inch: a short tick every tenth of an inch, a longer tick at each
 // half inch, and a full line with its number at each inch.
 
+#include "core/units.h"
+
 #include <QImage>
 #include <QWidget>
-
-constexpr int kPixelsPerInch = 96;
 
 enum class TRulerOrientation { Horizontal, Vertical };
 

@@ -1,5 +1,7 @@
 #include "starter.h"
 
+#include "core/privatefolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -20,6 +22,13 @@ QString NativeProgramName(const QString &path)
 bool IsBareName(const QString &command)
 {
     return !command.contains(QLatin1Char('/')) && !command.contains(QLatin1Char('\\'));
+}
+
+// Points the starter at `folder` and tells whether its command is there.
+bool FolderHoldsCommand(TStarter &starter, const QString &folder)
+{
+    starter.setDefaultDir(folder);
+    return QFileInfo::exists(starter.ResolveProgram());
 }
 
 } // namespace
@@ -67,6 +76,15 @@ void TStarter::Start()
 
 void StartFontViewer(TStarter &starter)
 {
-    starter.setDefaultDir(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    StartHelperProgram(starter, QCoreApplication::applicationDirPath());
+}
+
+void StartHelperProgram(TStarter &starter, const QString &programFolder)
+{
+    const QString ownFolder = programFolder + QLatin1Char('/');
+    const QString privateFolder = PrivateProgramFolder(programFolder) + QLatin1Char('/');
+    // Where neither folder holds it, the message names the program's own.
+    if (!FolderHoldsCommand(starter, ownFolder) && !FolderHoldsCommand(starter, privateFolder))
+        starter.setDefaultDir(ownFolder);
     starter.Start();
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Starts another program without waiting for it, the way the Font Viewer
-// button starts the font viewer beside the program.
+// button starts the font viewer.
 
 #include "core/errors.h"
 
@@ -57,6 +57,11 @@ private:
     qint64 m_processId = 0;
 };
 
-// Button7Click: starts the font viewer from the program's own folder, with
-// that folder as its working folder, whatever the current folder is.
+// Button7Click: starts the font viewer, whatever the current folder is.
 void StartFontViewer(TStarter &starter);
+
+// Starts the starter's Command, one of the program's own helpers, from the
+// folder that holds it, which is also its working folder: the program's
+// folder (a build keeps everything there), else the installed program's
+// private folder, which keeps helpers off the search path.
+void StartHelperProgram(TStarter &starter, const QString &programFolder);

@@ -2,6 +2,7 @@
 // repaint of the preview at the heaviest pattern the controls allow.
 
 #include "app/fretcard1.h"
+#include "patternfile/patternfile.h"
 #include "render/shapecontrol.h"
 #include "ui/scrollbar.h"
 
@@ -10,6 +11,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
 
@@ -139,3 +141,79 @@ void BM_RepaintWithCutLinesUnchanged(benchmark::State &state)
 }
 BENCHMARK(BM_RepaintWithCutLinesUnchanged)->Unit(benchmark::kMillisecond);
 } // namespace
+
+// A pattern file may hold a text of any length; the text box keeps as much
+// of it as it holds, as Open does. With every cut-line view on, a Kern step
+// must still repaint at once: the work follows what is on the blank, not the
+// length of the text. Arguments: Multiline, and the Kern the steps start
+// from (pulled together as far as the bar goes, the text's glyphs move back
+// over the blank).
+constexpr qsizetype kLongTextBytes = 1 << 20;
+
+QString LongText()
+{
+    const QString words = QStringLiteral("Walnut Cherry Maple Oak Ash Elm Birch ");
+    QString text;
+    text.reserve(kLongTextBytes);
+    while (text.size() < kLongTextBytes)
+        text += words;
+    text.truncate(kLongTextBytes);
+    return text;
+}
+
+void ShowEveryCutLineView(TForm1 &form)
+{
+    form.StencilBridges1->setChecked(true);
+    form.ShowFragileSpots1->setChecked(true);
+    form.ShowCutLines1->setChecked(true);
+    form.show();
+    QCoreApplication::processEvents();
+}
+
+void BM_KerningBarToRepaintWithLongTextAndEveryCutLineView(benchmark::State &state)
+{
+    TForm1 form;
+    form.Edit1->setText(LongText());
+    form.CheckBox1->setChecked(state.range(0) != 0);
+    ShowEveryCutLineView(form);
+    // Steps through more Kern values than the caption keeps layouts for, so
+    // that every step lays the text out again.
+    constexpr int kKernValues = 10;
+    const int from = int(state.range(1));
+    int step = 0;
+    for (auto _ : state) {
+        step = (step + 1) % kKernValues;
+        form.ScrollBar7->setPosition(from + step);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_KerningBarToRepaintWithLongTextAndEveryCutLineView)
+    ->ArgNames({"multiline", "kern"})
+    ->ArgsProduct({{0, 1}, {0, kCutLinesKern}})
+    ->Unit(benchmark::kMillisecond);
+
+// Opening such a pattern file with every cut-line view on, to its repaint.
+// Three files take turns, so that every open changes the pattern and finds
+// none of its layouts kept.
+void BM_OpenLongPatternFileWithEveryCutLineView(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    QStringList files;
+    for (const QString &first : {QStringLiteral("Oak "), QStringLiteral("Ash "), QStringLiteral("Elm ")}) {
+        PatternSettings settings;
+        settings.Text = first + LongText();
+        settings.Multiline = state.range(0) != 0;
+        files << folder.filePath(first.trimmed() + QStringLiteral(".frcd"));
+        SavePatternFile(files.back(), settings);
+    }
+    TForm1 form;
+    ShowEveryCutLineView(form);
+    qsizetype next = 0;
+    for (auto _ : state) {
+        form.OpenChosenPatternFile(files[next]);
+        QCoreApplication::processEvents();
+        next = (next + 1) % files.size();
+    }
+}
+BENCHMARK(BM_OpenLongPatternFileWithEveryCutLineView)
+    ->ArgName("multiline")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

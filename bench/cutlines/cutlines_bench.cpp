@@ -5,7 +5,7 @@
 #include "cutlines/dxfwriter.h"
 #include "cutlines/stencil.h"
 #include "cutlines/svgwriter.h"
-#include "render/basebargeometry.h"
+#include "render/patternview.h"
 #include "render/shapecontrol.h"
 
 #include <QBuffer>
@@ -40,15 +40,13 @@ void SetUpWorstCase(TShapeControl &view)
     caption.setAlignment(agCenter);
 }
 
-const TCutLineOptions WorstCaseOptions{BaseBar::Rectangle(BlankWidth, BlankHeight)};
-
 void BM_BuildCutLines(benchmark::State &state)
 {
     TShapeControl view;
     SetUpWorstCase(view);
     size_t contours = 0;
     for (auto _ : state) {
-        const TCutLines lines = BuildCutLines(view, WorstCaseOptions);
+        const TCutLines lines = BuildCutLines(PatternShapes(view, true));
         contours = lines.letters.size();
         benchmark::DoNotOptimize(lines.letters.data());
     }
@@ -65,7 +63,7 @@ void BM_CutLinesWithKerf(benchmark::State &state)
     const TStencilSettings settings;
     size_t contours = 0;
     for (auto _ : state) {
-        const TFinishedCutLines finished = FinishCutLines(BuildCutLines(view, WorstCaseOptions), settings);
+        const TFinishedCutLines finished = FinishCutLines(BuildCutLines(PatternShapes(view, true)), settings);
         contours = finished.lines.letters.size();
         benchmark::DoNotOptimize(finished.lines.letters.data());
     }
@@ -85,7 +83,7 @@ void BM_CutLinesWithBridgesFragileSpotsAndLoosePieces(benchmark::State &state)
     int spots = 0;
     size_t bridges = 0;
     for (auto _ : state) {
-        const TFinishedCutLines finished = FinishCutLines(BuildCutLines(view, WorstCaseOptions), settings);
+        const TFinishedCutLines finished = FinishCutLines(BuildCutLines(PatternShapes(view, true)), settings);
         const TFragileSpots fragile = FindFragileSpots(finished.lines, settings.leastWidth, CutStyleOf(settings));
         spots = fragile.count;
         bridges = finished.bridges.size();
@@ -108,7 +106,7 @@ void BM_Export(benchmark::State &state)
     for (auto _ : state) {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        if (!Write(FinishCutLines(BuildCutLines(view, WorstCaseOptions), settings).lines, &buffer))
+        if (!Write(FinishCutLines(BuildCutLines(PatternShapes(view, true)), settings).lines, &buffer))
             state.SkipWithError("the writer failed");
         bytes = buffer.size();
     }

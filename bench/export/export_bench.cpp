@@ -1,8 +1,14 @@
 // fretcard-export on lists of names, in process: 100 names to one cut-line
 // PDF (the goal is at most 2 s), and the resident memory after 1,000 and
 // after 10,000 names of one long list, which must not grow with the names.
+// Hostile input: a names list of one 64 MiB line is read in well under a
+// second holding one line at most, and a file name is made from a name of a
+// million characters in milliseconds.
 #include "export/exportrun.h"
+#include "export/filenaming.h"
+#include "export/nameslist.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -86,4 +92,31 @@ void BM_MemoryOverNamesIntoOnePdf(benchmark::State &state) { MemoryOverNames(sta
 void BM_MemoryOverNamesIntoAFolder(benchmark::State &state) { MemoryOverNames(state, false); }
 BENCHMARK(BM_MemoryOverNamesIntoOnePdf)->Arg(10000)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 BENCHMARK(BM_MemoryOverNamesIntoAFolder)->Arg(10000)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+void BM_NamesReaderOverOneLineOf64MiB(benchmark::State &state)
+{
+    QByteArray bytes(64 * 1024 * 1024 - 8, 'a');
+    bytes += "\nAnn\n";
+    const double before = ResidentMiB();
+    for (auto _ : state) {
+        QBuffer device(&bytes);
+        device.open(QIODevice::ReadOnly);
+        TNamesReader reader(device, QStringLiteral("names.txt"), bytes.size());
+        int lines = 0;
+        while (reader.Next())
+            ++lines;
+        if (lines != 2)
+            state.SkipWithError("the long line and Ann were not both read");
+    }
+    state.counters["rss_mib_growth"] = ResidentMiB() - before;
+}
+BENCHMARK(BM_NamesReaderOverOneLineOf64MiB)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_FileStemOfAMillionCharacterName(benchmark::State &state)
+{
+    const QString name = QString(1'000'000, QChar(0x00E9));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SafeFileStem(name));
+}
+BENCHMARK(BM_FileStemOfAMillionCharacterName)->Unit(benchmark::kMillisecond);
 } // namespace

@@ -1,13 +1,12 @@
 #include "document.h"
 
 #include "previewwindow.h"
-#include "printengine/enginemessage.h"
+#include "printengine/protocol/enginemessage.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
-#include <QPageSize>
 
 #include <cmath>
 
@@ -34,10 +33,7 @@ QSizeF Document::pageSizeCm() const
 
 QPageLayout Document::pageLayout() const
 {
-    const QSizeF portraitPoints(m_paperCm.width() / kCmPerInch * kPointsPerInch,
-                                m_paperCm.height() / kCmPerInch * kPointsPerInch);
-    const QPageSize size(portraitPoints, QPageSize::Point, QString(), QPageSize::ExactMatch);
-    return QPageLayout(size, m_landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+    return PdfPage::ExactLayout(m_paperCm, m_landscape);
 }
 
 QImage ReadPicture(const QString &fileName)
@@ -69,7 +65,7 @@ bool Document::placePicture(const QString &fileName, QRectF requestedCm, bool fr
     }
     QRectF rect = requestedCm;
     if (freeCorner) {
-        const double cmPerPixel = kCmPerInch / kPictureDpi;
+        const double cmPerPixel = kCmPerInch / EngineAbi::kPicturePixelsPerInch;
         rect.setSize(QSizeF(image.width() * cmPerPixel, image.height() * cmPerPixel));
     }
     rect = rect.normalized();

@@ -3,7 +3,8 @@
 // pictures placed on it, plus the preview settings the program handed over.
 
 #include "previewwindow.h"
-#include "printengine/enginefunctions.h"
+#include "printengine/protocol/enginefunctions.h"
+#include "printengine/protocol/pdfpage.h"
 
 #include <QImage>
 #include <QPageLayout>
@@ -20,11 +21,7 @@
 
 namespace fretprint {
 
-
-
-inline constexpr double kCmPerInch = 2.54;
-inline constexpr double kPointsPerInch = 72.0;
-inline constexpr double kPictureDpi = 96.0;
+using PdfPage::kCmPerInch;
 // More pages than any pattern needs; a coordinate beyond them is a mistake.
 inline constexpr double kMaxPages = 999;
 

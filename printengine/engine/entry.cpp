@@ -2,7 +2,7 @@
 // engine functions by ordinal.
 
 #include "enginestate.h"
-#include "printengine/papersizes.h"
+#include "printengine/protocol/papersizes.h"
 #include "pdfexport.h"
 #include "previewwindow.h"
 

@@ -1,6 +1,6 @@
 #include "pagepainter.h"
 
-#include "printengine/pictureoutline.h"
+#include "printengine/protocol/pictureoutline.h"
 
 #include <QPen>
 

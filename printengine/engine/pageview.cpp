@@ -25,7 +25,7 @@ PageView::PageView(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-double PageView::pixelsPerCm() const { return kPictureDpi / kCmPerInch * m_zoom; }
+double PageView::pixelsPerCm() const { return EngineAbi::kPicturePixelsPerInch / kCmPerInch * m_zoom; }
 
 QSize PageView::pagePixels() const
 {

@@ -7,17 +7,11 @@
 #include <QSaveFile>
 
 namespace fretprint {
-namespace {
-
-// High enough that placing by centimetres never rounds a picture's edge.
-constexpr int kPdfResolution = 1200;
-
-} // namespace
 
 bool WritePdf(const Document &document, QIODevice *device)
 {
     QPdfWriter writer(device);
-    writer.setResolution(kPdfResolution);
+    writer.setResolution(PdfPage::kResolution);
     writer.setTitle(document.title());
     writer.setCreator(QStringLiteral("fretprint"));
     if (!writer.setPageLayout(document.pageLayout()))
@@ -25,7 +19,7 @@ bool WritePdf(const Document &document, QIODevice *device)
     QPainter painter;
     if (!painter.begin(&writer))
         return false;
-    const double unitsPerCm = kPdfResolution / kCmPerInch;
+    const double unitsPerCm = PdfPage::kResolution / kCmPerInch;
     bool first = true;
     for (const Page &page : document.pages()) {
         if (!first && !writer.newPage())
@@ -41,7 +35,8 @@ PdfFileResult WritePdfFile(const Document &document, const QString &fileName)
     // The whole PDF is made in memory first and then written unbuffered, so
     // that a disk that fills up shows as a short write here; a buffered
     // QSaveFile would lose that failure in commit() and put a truncated file
-    // in place of the old one.
+    // in place of the old one. (The program's own guard against short writes
+    // lives in its core/, which the engine does not link.)
     QByteArray content;
     QBuffer buffer(&content);
     buffer.open(QIODevice::WriteOnly);

@@ -5,7 +5,7 @@
 #include "pagepainter.h"
 #include "pageview.h"
 #include "pdfexport.h"
-#include "printengine/enginemessage.h"
+#include "printengine/protocol/enginemessage.h"
 
 #include <QAction>
 #include <QCloseEvent>

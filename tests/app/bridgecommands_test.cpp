@@ -165,7 +165,7 @@ TEST_F(BridgeCommandsTest, WidthsAreAskedInInchesAndABadOneChangesNothing)
     EXPECT_EQ(host.Messages[2].Text,
               QStringLiteral("The least width of wood must not be wider than the blank's shorter side."));
     EXPECT_EQ(host.Messages[3].Text,
-              QStringLiteral("\"wide\" is not a width in inches, such as 0.0625 or 1/16."));
+              QStringLiteral("\"wide\" is not a width in inches, such as 0.0625 or 1/16, or with a unit, such as 1.6mm."));
 
     host.QueueInputAnswer(QString());
     form.BridgeWidth1->trigger();

@@ -13,6 +13,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -97,6 +98,25 @@ TEST(WriteFileSafely, ReadOnlyFilesAndFoldersReportCannotCreateAndChangeNothing)
     EXPECT_EQ(FileBytes(readOnly), "old content");
     EXPECT_EQ(folderMessage, "Cannot create file " + closedFolder + "/sign.bmp");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"locked.bmp"});
+}
+
+// Replacing a pipe (or, for root, a device node) with a plain file would
+// pass for a save; writing into it would lose the pattern.
+TEST(WriteFileSafely, APipeIsRefusedByNameAndALinkToAFileIsWrittenThrough)
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("sign.bmp");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_EQ(MessageOfFailedWrite(pipe, "x"), "Cannot create file " + pipe + ": it is not a regular file");
+    EXPECT_FALSE(QFileInfo(pipe).isFile()) << "the pipe is still there";
+
+    const QString file = dir.filePath("real.bmp");
+    const QString link = dir.filePath("link.bmp");
+    WriteBytes(file, "old");
+    ASSERT_TRUE(QFile::link(file, link));
+    EXPECT_EQ(MessageOfFailedWrite(link, "new"), QString());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(FileBytes(file), "new");
 }
 
 TEST(WriteFileSafely, AFullDiskLeavesTheOldFileByteForByte)

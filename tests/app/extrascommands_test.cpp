@@ -1,6 +1,6 @@
 #include "app/fretcard1.h"
 
-#include "app/inchtext.h"
+#include "core/units.h"
 #include "render/shapecontrol.h"
 #include "support/scripteddialoghost.h"
 #include "tests/ui/extras_keyboard.h"
@@ -141,7 +141,7 @@ TEST_F(ExtrasTest, ArrowKeysMoveTheWidthByOneAfterCtrlW)
     Press(Qt::Key_Left);
     EXPECT_EQ(form.ScrollBar2->Position(), 499);
     EXPECT_EQ(form.PatternView()->Width(), 499);
-    EXPECT_EQ(form.Label7->text(), InchText(499));
+    EXPECT_EQ(form.Label7->text(), InchesText(499, 2, TDecimals::Fixed, QLocale()));
     EXPECT_EQ(QApplication::focusWidget(), form.ScrollBar2);
 }
 

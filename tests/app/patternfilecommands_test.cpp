@@ -3,7 +3,7 @@
 // opened file does to the controls, the status strip and the preview.
 #include "app/fretcard1.h"
 #include "formvalues.h"
-#include "patternfile/patternsettings.h"
+#include "core/pattern.h"
 #include "app/programfolders.h"
 #include "support/unprivilegedscope.h"
 #include "render/shapecontrol.h"
@@ -344,6 +344,29 @@ TEST_F(PatternFileCommandsTest, OpenedValuesRunTheHandlersOfEveryControl)
     EXPECT_EQ(caption.Font()->Name(), "Liberation Serif");
     EXPECT_EQ(caption.Caption(), "Wood");
     EXPECT_TRUE(host.Messages.empty());
+}
+
+TEST_F(PatternFileCommandsTest, OpenSetsTheControlsInTheOrderOfTheFilesLines)
+{
+    form.CheckBox3->setChecked(true); // so that every switch of the file changes
+    QStringList changed;
+    const std::pair<QObject *, const char *> bars[] = {
+        {form.ScrollBar1, "ScrollBar1"}, {form.ScrollBar2, "ScrollBar2"}, {form.ScrollBar3, "ScrollBar3"},
+        {form.ScrollBar4, "ScrollBar4"}, {form.ScrollBar5, "ScrollBar5"}, {form.ScrollBar6, "ScrollBar6"},
+        {form.ScrollBar7, "ScrollBar7"}};
+    for (const auto &[bar, name] : bars)
+        QObject::connect(static_cast<TScrollBar *>(bar), &QScrollBar::valueChanged, [&, name = name] { changed << name; });
+    const std::pair<QCheckBox *, const char *> checks[] = {
+        {form.CheckBox1, "CheckBox1"}, {form.CheckBox2, "CheckBox2"}, {form.CheckBox3, "CheckBox3"},
+        {form.CheckBox4, "CheckBox4"}};
+    for (const auto &[check, name] : checks)
+        QObject::connect(check, &QCheckBox::toggled, [&, name = name] { changed << name; });
+    QObject::connect(form.Edit1, &QLineEdit::textChanged, [&] { changed << "Edit1"; });
+
+    OpenBytes("5\r\n500\r\n100\r\n4\r\n5\r\n-6\r\n7\r\n1\r\n1\r\n0\r\n0\r\nFace\r\nText\r\n");
+    EXPECT_EQ(changed, (QStringList{"ScrollBar1", "ScrollBar2", "ScrollBar3", "ScrollBar4", "ScrollBar6",
+                                    "ScrollBar7", "ScrollBar5", "CheckBox1", "CheckBox2", "CheckBox4", "CheckBox3",
+                                    "Edit1"}));
 }
 
 TEST_F(PatternFileCommandsTest, AShortFileZeroesTheRestAndKeepsTheFace)

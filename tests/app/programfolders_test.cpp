@@ -62,6 +62,36 @@ TEST_F(ProgramFolderChoice, ProbeCreatesAFileForRealAndLeavesNothingBehind)
     EXPECT_FALSE(CanCreateFilesIn(readOnly));
 }
 
+TEST_F(ProgramFolderChoice, SystemFoldersAndEverythingInsideThemAreRecognisedThroughLinks)
+{
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("usr/local/bin")));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("usrdata/bin")));
+    ASSERT_TRUE(QFile::link(dir.filePath("usr/bin"), dir.filePath("bin")));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("usr/bin")));
+    const QStringList system{dir.filePath("usr"), dir.filePath("opt")};
+
+    EXPECT_TRUE(IsInsideSystemFolder(dir.filePath("usr"), system));
+    EXPECT_TRUE(IsInsideSystemFolder(dir.filePath("usr/local/bin"), system));
+    EXPECT_TRUE(IsInsideSystemFolder(dir.filePath("bin"), system)) << "a link into /usr";
+    EXPECT_TRUE(IsInsideSystemFolder(dir.filePath("opt/fretcard/bin"), system));
+    EXPECT_FALSE(IsInsideSystemFolder(dir.filePath("usrdata/bin"), system));
+    EXPECT_FALSE(IsInsideSystemFolder(dir.path(), system));
+}
+
+// Run as root, as CI does, /usr/bin can be written: only the system-folder
+// rule keeps the snapshot out of it.
+TEST_F(ProgramFolderChoice, AnInstalledProgramKeepsItsFilesInThePerUserFolderEvenWhenItMayWriteItsOwn)
+{
+    const QStringList before = QDir("/usr/bin").entryList(QDir::Files | QDir::Hidden);
+    for (const char *installed : {"/usr/bin", "/usr/local/bin"})
+        EXPECT_EQ(ChooseProgramFolder(installed, PerUserFolder(), MayKeepFilesIn), PerUserFolder()) << installed;
+    EXPECT_EQ(QDir("/usr/bin").entryList(QDir::Files | QDir::Hidden), before) << "not even a probe file";
+    EXPECT_TRUE(IsInsideSystemFolder("/opt/fretcard/bin", SystemFolders()));
+
+    ASSERT_TRUE(QDir().mkpath(ExecutableFolder()));
+    EXPECT_EQ(ChooseProgramFolder(ExecutableFolder(), PerUserFolder(), MayKeepFilesIn), ExecutableFolder());
+}
+
 TEST(ProgramFolder, TheTestProgramsOwnFolderIsWritableSoItIsChosen)
 {
     EXPECT_EQ(ProgramFolder(), QCoreApplication::applicationDirPath());

@@ -23,7 +23,7 @@ TCutLines LettersOf(TShapeControl &view, const QString &text, int points = 120)
     view.setHeight(240);
     view.Caption()->setCaption(text);
     view.Caption()->Font()->setSize(points);
-    return BuildCutLines(view, {});
+    return BuildCutLines(PatternShapes(view, false));
 }
 
 int HoleCount(const std::vector<TCutContour> &contours)
@@ -136,7 +136,7 @@ TEST(StencilBridges, OnAScriptNameStandingOnTheBarHoldWithoutCuttingIntoTheBar)
     SetUpScrollSaw(view, -10, 20);
     view.Caption()->setCaption(QStringLiteral("Madeline"));
     view.Caption()->Font()->setName(QStringLiteral("Dancing Script"));
-    const TCutLines welded = BuildCutLines(view, {BaseBarOf(view)});
+    const TCutLines welded = BuildCutLines(PatternShapes(view, true));
     const TCutLines plain = CleanedForKerf(welded, DefaultKerfPixels, TCutStyle::Stencil);
     const TBridgedCutLines bridged = WithStencilBridges(plain, BridgeWidth, DefaultKerfPixels, DefaultLeastWidthPixels);
     EXPECT_GT(bridged.bridges.size(), 5u);
@@ -202,7 +202,7 @@ TEST(FragileSpots, SliversOfBoardBetweenPulledTogetherLettersNoneBetweenSpacedOn
     TShapeControl view;
     SetUpScrollSaw(view, -20, 20);
     view.Caption()->setCaption(QStringLiteral("Soso"));
-    const TCutLines pulled = BuildCutLines(view, {});
+    const TCutLines pulled = BuildCutLines(PatternShapes(view, false));
     const TFragileSpots stencil = FindFragileSpots(pulled, DefaultLeastWidthPixels, TCutStyle::Stencil);
     EXPECT_GT(stencil.count, 0);
     ASSERT_EQ(stencil.positions.size(), size_t(stencil.count));
@@ -213,7 +213,7 @@ TEST(FragileSpots, SliversOfBoardBetweenPulledTogetherLettersNoneBetweenSpacedOn
 
     SetUpScrollSaw(view, 0, 20);
     view.Caption()->setCaption(QStringLiteral("Soso"));
-    const TFragileSpots spaced = FindFragileSpots(BuildCutLines(view, {}), DefaultLeastWidthPixels, TCutStyle::Stencil);
+    const TFragileSpots spaced = FindFragileSpots(BuildCutLines(PatternShapes(view, false)), DefaultLeastWidthPixels, TCutStyle::Stencil);
     EXPECT_EQ(spaced.count, 0);
     EXPECT_TRUE(spaced.contours.empty());
 }
@@ -231,7 +231,7 @@ TEST(FragileSpots, AWiderLeastWidthNeverFlagsLess)
         view.Caption()->setCaption(QString::fromLatin1(name.text));
         view.Caption()->Font()->setName(QString::fromLatin1(name.face));
         const TCutLines lines =
-            CleanedForKerf(BuildCutLines(view, {BaseBarOf(view)}), DefaultKerfPixels, TCutStyle::CutOut);
+            CleanedForKerf(BuildCutLines(PatternShapes(view, true)), DefaultKerfPixels, TCutStyle::CutOut);
         // Shoelace areas, to a hundredth of a square pixel.
         constexpr double Rounding = 0.01;
         double flagged = 0;

@@ -72,7 +72,7 @@ TEST(CutLines, FilledLettersMatchTheExportedBitmapUpToTheInkEdges)
         TShapeControl view;
         SetUpScrollSaw(view, kern);
         const QImage bitmap = ExportedBitmap(view);
-        const TCutLines lines = BuildCutLines(view, {});
+        const TCutLines lines = BuildCutLines(PatternShapes(view, false));
         const QImage filled = Fill(lines.letters, lines.blankSize);
         ASSERT_EQ(filled.size(), bitmap.size());
         int inked = 0, far = 0;
@@ -91,24 +91,61 @@ TEST(CutLines, PulledTogetherLettersWeldIntoPiecesThatNeverCross)
 {
     TShapeControl view;
     SetUpScrollSaw(view);
-    const TCutLines withBar = BuildCutLines(view, {BaseBarOf(view)});
+    const TCutLines withBar = BuildCutLines(PatternShapes(view, true));
     EXPECT_EQ(OuterCount(withBar.letters), 1);
 
-    const TCutLines letters = BuildCutLines(view, {});
+    const TCutLines letters = BuildCutLines(PatternShapes(view, false));
     EXPECT_LT(OuterCount(letters.letters), 11);
     EXPECT_GT(OuterCount(letters.letters), 0);
     EXPECT_EQ(Crossings(letters.letters), 0);
     EXPECT_EQ(Crossings(withBar.letters), 0);
 }
 
+// The cut lines take the picture's clip: the italic j's tail, which reaches
+// left of where the text starts, is cut whole while it is on the blank.
+TEST(CutLines, LetterReachingLeftOfTheTextStartIsCutWhole)
+{
+    TShapeControl view;
+    SetUpScrollSaw(view, 0);
+    view.Caption()->setCaption(QStringLiteral("jig"));
+    view.Caption()->Font()->setName(QStringLiteral("Liberation Serif"));
+    view.Caption()->Font()->setStyle(fsItalic);
+    view.Caption()->FontFX()->SetPos(100, 20);
+    const QRectF further = PathOf(BuildCutLines(PatternShapes(view, false)).letters).boundingRect();
+    view.Caption()->FontFX()->SetPos(40, 20);
+    const QRectF atForty = PathOf(BuildCutLines(PatternShapes(view, false)).letters).boundingRect();
+    EXPECT_LT(atForty.left(), 40 - 5);
+    const QRectF expected = further.translated(-60, 0);
+    EXPECT_NEAR(atForty.left(), expected.left(), 0.01);
+    EXPECT_NEAR(atForty.right(), expected.right(), 0.01);
+    EXPECT_NEAR(atForty.top(), expected.top(), 0.01);
+    EXPECT_NEAR(atForty.bottom(), expected.bottom(), 0.01);
+}
+
+// Three lines of big letters overhang the blank above and below: they are
+// cut at its edges, as the picture is, and no cut line leaves the blank.
+TEST(CutLines, ABlockTallerThanTheBlankIsCutAtItsEdges)
+{
+    TShapeControl view;
+    SetUpScrollSaw(view, 0, 0);
+    view.Caption()->setCaption(QStringLiteral("Walnut Cherry Maple"));
+    view.Caption()->Font()->setSize(200);
+    view.Caption()->setMultiLine(true);
+    view.Caption()->setAlignment(agCenter);
+    const QRectF letters = PathOf(BuildCutLines(PatternShapes(view, false)).letters).boundingRect();
+    EXPECT_TRUE(QRectF(0, 0, 960, 144).contains(letters)) << letters.top() << " " << letters.bottom();
+    EXPECT_EQ(letters.top(), 0);
+    EXPECT_EQ(letters.bottom(), 144);
+}
+
 TEST(CutLines, BlankOutlineOnlyWithPageOutline)
 {
     TShapeControl view;
     SetUpScrollSaw(view);
-    EXPECT_TRUE(BuildCutLines(view, {}).blank.empty());
+    EXPECT_TRUE(BuildCutLines(PatternShapes(view, false)).blank.empty());
     view.Bevel()->setWidth(1);
     view.setRoundPercent(33);
-    const TCutLines lines = BuildCutLines(view, {});
+    const TCutLines lines = BuildCutLines(PatternShapes(view, false));
     ASSERT_EQ(lines.blank.size(), 1u);
     const QRectF box = lines.blank[0].points.boundingRect();
     EXPECT_NEAR(box.width(), 960, 1);
@@ -122,8 +159,8 @@ TEST(CutLines, EmptyOrOffBlankTextGivesNoLetters)
     TShapeControl view;
     SetUpScrollSaw(view);
     view.Caption()->setCaption(QString());
-    EXPECT_TRUE(BuildCutLines(view, {}).letters.empty());
+    EXPECT_TRUE(BuildCutLines(PatternShapes(view, false)).letters.empty());
     view.Caption()->setCaption(QStringLiteral("Scroll Saw"));
     view.Caption()->FontFX()->SetPos(0, 400);
-    EXPECT_TRUE(BuildCutLines(view, {}).letters.empty());
+    EXPECT_TRUE(BuildCutLines(PatternShapes(view, false)).letters.empty());
 }

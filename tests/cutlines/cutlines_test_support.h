@@ -4,6 +4,7 @@
 #include "cutlines/cutlines.h"
 #include "cutlines/dxfwriter.h"
 #include "render/basebargeometry.h"
+#include "render/patternview.h"
 #include "render/render_test_support.h"
 #include "support/cutlinescheck.h"
 
@@ -28,7 +29,7 @@ inline void SetUpScrollSaw(TShapeControl &view, int kern = -20, int vpos = 20)
     caption.FontFX()->setLightDepth(0);
     caption.FontFX()->setShadowDepth(0);
     caption.FontFX()->setTracing(kern);
-    caption.FontFX()->SetPos(0, quint16(vpos));
+    caption.FontFX()->SetPos(0, qint16(vpos));
 }
 
 inline QRect BaseBarOf(const TShapeControl &view) { return BaseBar::Rectangle(view.Width(), view.Height()); }

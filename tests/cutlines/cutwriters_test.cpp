@@ -68,7 +68,7 @@ TCutLines ScrollSawOnBlank()
     SetUpScrollSaw(view);
     view.Bevel()->setWidth(1);
     view.setRoundPercent(20);
-    return BuildCutLines(view, {BaseBarOf(view)});
+    return BuildCutLines(PatternShapes(view, true));
 }
 
 TCutLines BlankOnly(const QString &text, int vpos)
@@ -77,7 +77,7 @@ TCutLines BlankOnly(const QString &text, int vpos)
     SetUpScrollSaw(view, -20, vpos);
     view.Bevel()->setWidth(1);
     view.Caption()->setCaption(text);
-    return BuildCutLines(view, {});
+    return BuildCutLines(PatternShapes(view, false));
 }
 
 double Area(const QPolygonF &points)

@@ -35,7 +35,7 @@ TCutLines OverlappingLetters(TShapeControl &view, const TFace &face, bool base)
     SetUpScrollSaw(view, face.kern, 20);
     view.Caption()->setCaption(QStringLiteral("Madeline Jorge"));
     view.Caption()->Font()->setName(QString::fromLatin1(face.name));
-    return BuildCutLines(view, base ? TCutLineOptions{BaseBarOf(view)} : TCutLineOptions{});
+    return BuildCutLines(PatternShapes(view, base));
 }
 
 } // namespace

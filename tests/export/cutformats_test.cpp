@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace exporttest;
 
 TEST(CutLineFormats, SvgAtTrueSizeAndDxfWithTheLettersOnTheirLayer)
@@ -48,4 +50,18 @@ TEST(CutLineFormats, ThirtyNamesInOneFileAreThirtyPages)
     EXPECT_EQ(PageCount(dir.filePath("campers.pdf")), 30);
     EXPECT_EQ(PageSize(dir.filePath("campers.pdf")), "792 x 612 pts (letter)");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "one PDF beside the list";
+}
+
+// --overwrite replaces files, never a pipe or a device node in a file's place.
+TEST(CutLineFormats, OverwriteRefusesAPipeByNameAndLeavesItAPipe)
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("oak.svg");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const TRunResult run = RunExporter({"--text", "Oak", "--format", "svg", "--output", pipe, "--overwrite"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.errors.contains("Cannot create file " + pipe + ": it is not a regular file"))
+        << run.errors.toStdString();
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden), QStringList{"oak.svg"});
 }

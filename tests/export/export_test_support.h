@@ -13,6 +13,7 @@ namespace exporttest {
 
 struct TRunResult {
     int exitCode = -1;
+    QByteArray outputBytes; // standard output as written
     QString output;
     QString errors;
 };
@@ -24,15 +25,19 @@ inline QString Refusal(const QStringList &arguments)
     return parsed.action == TParsedArguments::TAction::Refuse ? parsed.message : QStringLiteral("<accepted>");
 }
 
-inline TRunResult RunExporter(const QStringList &arguments, int timeoutMs = 120000)
+// Runs the program with `input` on its standard input.
+inline TRunResult RunExporter(const QStringList &arguments, const QByteArray &input = {}, int timeoutMs = 120000)
 {
     QProcess process;
     // Standard error is a pipe here, never a terminal: no progress lines.
     process.start(QStringLiteral(FRETCARD_EXPORT_PROGRAM), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     process.waitForFinished(timeoutMs);
     TRunResult result;
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.output = QString::fromUtf8(process.readAllStandardOutput());
+    result.outputBytes = process.readAllStandardOutput();
+    result.output = QString::fromUtf8(result.outputBytes);
     result.errors = QString::fromUtf8(process.readAllStandardError());
     return result;
 }

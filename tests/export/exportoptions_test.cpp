@@ -1,8 +1,11 @@
 // The exporter's command line: lengths and units, ranges, and every kind of
 // refusal with its message; --help and --version as the program prints them.
 #include "export/exportoptions.h"
-#include "export/units.h"
 #include "export_test_support.h"
+#include "export/patternsetup.h"
+#include "patternfile/patternfile.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -16,32 +19,12 @@ TParsedArguments Parse(QStringList arguments)
 }
 } // namespace
 
-TEST(ExportUnits, InchesMillimetresAndPlainPixelsForTheBlank)
-{
-    EXPECT_DOUBLE_EQ(*ExportUnits::ParseLength("1.5in"), 144.0);
-    EXPECT_DOUBLE_EQ(*ExportUnits::ParseLength("25.4mm"), 96.0);
-    EXPECT_DOUBLE_EQ(*ExportUnits::ParseLength(".25IN"), 24.0);
-    for (const char *bad : {"1.5", "38", "-1in", "1.5 inch", "in", "1,5in", ""})
-        EXPECT_FALSE(ExportUnits::ParseLength(bad).has_value()) << bad;
-
-    EXPECT_EQ(*ExportUnits::ParseBlankSize("30inx4in"), QSize(2880, 384));
-    EXPECT_EQ(*ExportUnits::ParseBlankSize("600mmx90mm"), QSize(2268, 340));
-    EXPECT_EQ(*ExportUnits::ParseBlankSize("960x144"), QSize(960, 144));
-    EXPECT_EQ(*ExportUnits::ParseBlankSize("10inx144"), QSize(960, 144));
-    for (const char *bad : {"960", "960x", "x144", "9.5x144", "30inx4ft", "30in*4in"})
-        EXPECT_FALSE(ExportUnits::ParseBlankSize(bad).has_value()) << bad;
-
-    EXPECT_DOUBLE_EQ(*ExportUnits::ParseLengthOrPixels("6"), 6.0);
-    EXPECT_DOUBLE_EQ(*ExportUnits::ParseLengthOrPixels("2mm"), 2 / 25.4 * 96);
-    EXPECT_FALSE(ExportUnits::ParseLengthOrPixels("6.5").has_value()) << "pixels are whole";
-}
-
 TEST(ExportOptions, EveryOverrideIsTaken)
 {
     const TParsedArguments parsed =
         Parse({"--text", "Ann", "--font", "DejaVu Serif", "--size", "12", "--kern", "-20", "--vpos", "3", "--hpos",
                "4", "--corners", "100", "--multiline", "--base", "--no-outline", "--no-page-outline", "--blank",
-               "30inx4in", "--format", "cutpdf", "--page", "A4", "--output", "out", "--overwrite"});
+               "30x4in", "--format", "cutpdf", "--page", "A4", "--output", "out", "--overwrite"});
     ASSERT_EQ(parsed.action, TParsedArguments::TAction::Export) << parsed.message.toStdString();
     const TPatternOverrides &o = parsed.options.overrides;
     EXPECT_EQ(*o.text, "Ann");
@@ -56,6 +39,24 @@ TEST(ExportOptions, EveryOverrideIsTaken)
     EXPECT_EQ(parsed.options.format, TExportFormat::CutPdf);
     EXPECT_EQ(parsed.options.paper, TPaper::A4);
     EXPECT_TRUE(parsed.options.overwrite);
+}
+
+TEST(ExportSettings, APatternFilesBaseSquaresTheCornersAndFillsTheLettersAsOpenDoes)
+{
+    QTemporaryDir dir;
+    PatternSettings saved;
+    saved.Corners = 30; // as a hand-edited file might say
+    saved.Base = true;
+    const QString file = dir.filePath("base.frcd");
+    SavePatternFile(file, saved);
+    const PatternSettings opened = SettingsFor(file, {});
+    EXPECT_EQ(opened.Corners, 0);
+    EXPECT_FALSE(opened.TextOutline);
+    EXPECT_TRUE(opened.Base);
+
+    TPatternOverrides corners;
+    corners.corners = 30;
+    EXPECT_EQ(SettingsFor(file, corners).Corners, 30) << "a number on the command line has the last word";
 }
 
 TEST(ExportOptions, TheFormatComesFromTheOutputsEndingWhenNotGiven)
@@ -81,6 +82,9 @@ TEST(ExportOptions, BadArgumentsAreRefusedWithAClearMessage)
               "--blank 121inx4in is out of range: each side must be from 1 pixel to 120.00 in.");
     EXPECT_EQ(Refusal({"--blank", "0x144", "--output", "a.bmp"}),
               "--blank 0x144 is out of range: each side must be from 1 pixel to 120.00 in.");
+    EXPECT_EQ(Refusal({"--blank", "30inx4", "--output", "a.bmp"}),
+              "--blank needs WIDTHxHEIGHT in whole pixels or with a unit (960x144, 30x4in, 30inx4in, 600x90mm), "
+              "not \"30inx4\".");
     EXPECT_EQ(Refusal({"--format", "png", "--output", "a.png"}),
               "--format must be bmp, pdf, svg, dxf or cutpdf, not \"png\".");
     EXPECT_EQ(Refusal({"--size", "20", "--size", "30", "--output", "a.bmp"}), "--size is given more than once.");

@@ -60,7 +60,7 @@ TEST(LetterHeight, TheCapitalHOfHelloIs144PixelsForOneAndAHalfInches)
     EXPECT_NEAR(FirstLetter(small).height(), 28.8, 1);
 }
 
-TEST(LetterHeight, FitGivesEachNameItsOwnBlankWithTheMarginAroundTheLetters)
+TEST(LetterHeight, FitLeavesTheMarginOnEverySideOfTheLetters)
 {
     QTemporaryDir dir;
     const QImage shortName = Export(dir, "al", {"--text", "Al", "--size", "60", "--fit", "--no-outline"});
@@ -68,27 +68,26 @@ TEST(LetterHeight, FitGivesEachNameItsOwnBlankWithTheMarginAroundTheLetters)
     ASSERT_FALSE(shortName.isNull());
     ASSERT_FALSE(longName.isNull());
     EXPECT_GT(longName.width(), 2 * shortName.width());
-    EXPECT_EQ(longName.height(), shortName.height() + (InkBounds(longName).bottom() - InkBounds(shortName).bottom()));
 
-    const QImage wide = Export(dir, "margin", {"--text", "Wide", "--size", "60", "--fit", "--margin", "0.5in",
-                                               "--no-outline"});
-    const QRect ink = InkBounds(wide);
-    EXPECT_NEAR(wide.width() - 1 - ink.right(), 48, 1);
-    EXPECT_NEAR(wide.height() - 1 - ink.bottom(), 48, 1);
-    EXPECT_NEAR(ink.left(), 48, 1);
-    EXPECT_GE(ink.top(), 47);
-
-    // Centred multi-line text gets at least the margin all round.
-    const QImage centred = Export(dir, "centred", {"--text", "Happy Trails", "--multiline", "--size", "50", "--fit",
-                                                   "--no-outline"});
-    const QRect around = InkBounds(centred);
-    ASSERT_LT(centred.height(), 200);
-    EXPECT_NEAR(around.left(), 24, 2);
-    EXPECT_NEAR(centred.width() - 1 - around.right(), 24, 2);
-    // Centred by the line box: the margin above and below may differ, the
-    // narrower one is the margin asked for.
-    const int above = around.top();
-    const int below = centred.height() - 1 - around.bottom();
-    EXPECT_NEAR(std::min(above, below), 24, 2);
-    EXPECT_LT(std::max(above, below), 48);
+    struct TCase {
+        const char *name;
+        QStringList arguments;
+        int margin; // pixels
+    };
+    const TCase cases[] = {
+        {"wide", {"--text", "Wide", "--size", "60", "--margin", "0.5in", "--no-outline"}, 48},
+        {"capitals", {"--text", "HELLO", "--letter-height", "1.5in", "--no-outline"}, 24},
+        {"six inches", {"--text", "Hi", "--letter-height", "6in", "--no-outline"}, 24},
+        {"hollow", {"--text", "Gwyn", "--size", "80"}, 24},
+        {"centred lines", {"--text", "Happy\nTrails", "--multiline", "--size", "50", "--no-outline"}, 24},
+    };
+    for (const TCase &c : cases) {
+        const QImage image = Export(dir, c.name, QStringList(c.arguments) << "--fit");
+        const QRect ink = InkBounds(image);
+        ASSERT_TRUE(ink.isValid()) << c.name;
+        EXPECT_NEAR(ink.left(), c.margin, 1) << c.name;
+        EXPECT_NEAR(ink.top(), c.margin, 1) << c.name;
+        EXPECT_NEAR(image.width() - 1 - ink.right(), c.margin, 1) << c.name;
+        EXPECT_NEAR(image.height() - 1 - ink.bottom(), c.margin, 1) << c.name;
+    }
 }

@@ -7,6 +7,8 @@
 #include "support/testfiles.h"
 
 #include <QDir>
+#include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -74,7 +76,7 @@ TEST(NamesList, FailuresAreNamedTheRestWrittenAndNothingReplacedWithoutOverwrite
         const TRunResult run = RunExporter({"--names", dir.filePath("names.txt"), "--fit", "--size", "40",
                                             "--output", out, "--format", "bmp"});
         EXPECT_EQ(run.exitCode, 1);
-        EXPECT_TRUE(run.errors.contains("Not written: name 2 (\"...\"): it yields an empty file name."))
+        EXPECT_TRUE(run.errors.contains("Not written: line 2 (\"...\"): it yields an empty file name."))
             << run.errors.toStdString();
         EXPECT_TRUE(run.errors.contains("Bartholomew Featherstonehaugh.bmp: Disk full.")) << run.errors.toStdString();
         EXPECT_TRUE(run.errors.contains("Cy.bmp: it exists already (--overwrite replaces it).")) << run.errors.toStdString();
@@ -90,22 +92,90 @@ TEST(NamesList, FailuresAreNamedTheRestWrittenAndNothingReplacedWithoutOverwrite
     EXPECT_EQ(FilesIn(out).size(), 3);
 }
 
+TEST(NamesList, LinesThatHoldNoUsableNameAreNamedByNumberAndTheRestIsWritten)
+{
+    QTemporaryDir dir;
+    QByteArray list = "# the class of 2026\n\nAnn\n\\#1 Fan\n";
+    list += QByteArray(50'000, 'x') + "\n";
+    list += "Zo\xEB\n";
+    list += QByteArray("Bad\0Name\n", 9);
+    list += "Cy";
+    WriteBytes(dir.filePath("names.txt"), list);
+    const TRunResult run = RunExporter({"--names", dir.filePath("names.txt"), "-f", "svg", "-o", dir.filePath("out")});
+    EXPECT_EQ(run.exitCode, 1);
+    for (const char *message : {"Not written: line 5: it is longer than 1,000 characters.\n",
+                                "Not written: line 6: it is not UTF-8 text.\n",
+                                "Not written: line 7: it holds a control character (U+0000).\n"})
+        EXPECT_TRUE(run.errors.contains(QLatin1String(message))) << message << "\n" << run.errors.toStdString();
+    EXPECT_EQ(FilesIn(dir.filePath("out")), QStringList({"#1 Fan.svg", "Ann.svg", "Cy.svg"}));
+}
+
+// The names example of the README and of --help, word for word, into a
+// folder that is not there yet; a single file's missing folder is made too.
+TEST(NamesList, TheReadmeExampleMakesItsFolder)
+{
+    QTemporaryDir dir;
+    WriteBytes(dir.filePath("campers.txt"), "Ann\nBob\n");
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.start(QStringLiteral(FRETCARD_EXPORT_PROGRAM),
+                  QProcess::splitCommand(QStringLiteral("--names campers.txt --letter-height 1.5in --fit --format "
+                                                        "svg --output plaques/")));
+    ASSERT_TRUE(process.waitForFinished(120000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_EQ(FilesIn(dir.filePath("plaques")), QStringList({"Ann.svg", "Bob.svg"}));
+
+    EXPECT_EQ(RunExporter({"-o", dir.filePath("new/er/sign.svg")}).exitCode, 0);
+    EXPECT_TRUE(QFile::exists(dir.filePath("new/er/sign.svg")));
+}
+
+TEST(NamesList, SameHeightGivesEveryPlaqueTheTallestBlank)
+{
+    QTemporaryDir dir;
+    WriteBytes(dir.filePath("names.txt"), "Al\nGwyn\nmo\n");
+    const auto heights = [&](const QString &folder) {
+        QList<int> found;
+        for (const QString &file : FilesIn(folder))
+            found.append(QImage(QDir(folder).filePath(file)).height());
+        return found;
+    };
+    ASSERT_EQ(RunExporter({"--names", dir.filePath("names.txt"), "--fit", "-f", "bmp", "-o", dir.filePath("own")})
+                  .exitCode,
+              0);
+    ASSERT_EQ(RunExporter({"--names", dir.filePath("names.txt"), "--fit", "--same-height", "-f", "bmp", "-o",
+                           dir.filePath("same")})
+                  .exitCode,
+              0);
+    const QList<int> own = heights(dir.filePath("own"));
+    ASSERT_EQ(own.size(), 3);
+    EXPECT_LT(*std::min_element(own.begin(), own.end()), *std::max_element(own.begin(), own.end()));
+    const int tallest = *std::max_element(own.begin(), own.end());
+    EXPECT_EQ(heights(dir.filePath("same")), QList<int>({tallest, tallest, tallest}));
+}
+
 TEST(NamesList, UnusableInputsAreRefusedBeforeAnythingIsWritten)
 {
     QTemporaryDir dir;
     WriteBytes(dir.filePath("comments.txt"), "# nobody yet\n\n");
-    WriteBytes(dir.filePath("latin1.txt"), "Zo\xEB\n");
     WriteBytes(dir.filePath("names.txt"), "Ann\n");
     ASSERT_TRUE(QDir(dir.path()).mkdir("out"));
     const QString out = dir.filePath("out");
+    // A names file of 200 MB in one line, without writing 200 MB.
+    QFile huge(dir.filePath("huge.txt"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(200'000'000));
+    huge.close();
     const std::pair<QStringList, QString> cases[] = {
         {{"--names", dir.filePath("missing.txt"), "--output", out}, "does not exist"},
         {{"--names", dir.filePath("comments.txt"), "--output", out}, "holds no names"},
-        {{"--names", dir.filePath("latin1.txt"), "--output", out}, "is not UTF-8 text"},
         {{"--names", out, "--output", out}, "is a folder, not a text file"},
-        {{"--names", dir.filePath("names.txt"), "--output", dir.filePath("nowhere")}, "does not exist"},
+        {{"--names", huge.fileName(), "--output", out}, "is larger than 64 MiB."},
+        {{"--names", "/dev/zero", "--output", out}, "/dev/zero is not a regular file; give a file, or - for standard "
+                                                    "input."},
         {{"--names", dir.filePath("names.txt"), "--output", dir.filePath("names.txt")}, "--output must be a folder"},
+        {{"--names", dir.filePath("names.txt"), "--output", dir.filePath("names.txt/out")},
+         "The folder " + dir.filePath("names.txt/out") + " cannot be made: "},
         {{"--pattern", dir.filePath("missing.frcd"), "--output", dir.filePath("a.bmp")}, "File not found"},
+        {{"--output", dir.filePath("names.txt/a.bmp")}, "The folder " + dir.filePath("names.txt") + " cannot be made: "},
     };
     for (const auto &[arguments, message] : cases) {
         const TRunResult run = RunExporter(QStringList(arguments) << "--format" << "bmp");
@@ -113,7 +183,7 @@ TEST(NamesList, UnusableInputsAreRefusedBeforeAnythingIsWritten)
         EXPECT_TRUE(run.errors.contains(message)) << run.errors.toStdString();
     }
     EXPECT_TRUE(FilesIn(out).isEmpty());
-    EXPECT_FALSE(QFile::exists(dir.filePath("a.bmp")));
+    EXPECT_EQ(FilesIn(dir.path()), QStringList({"comments.txt", "huge.txt", "names.txt"}));
 }
 
 TEST(NamesList, AFaceThatIsNotInstalledIsNamedWithTheFaceUsedInstead)
@@ -126,7 +196,7 @@ TEST(NamesList, AFaceThatIsNotInstalledIsNamedWithTheFaceUsedInstead)
     EXPECT_TRUE(RunExporter({"--output", dir.filePath("b.bmp")}).errors.isEmpty()) << "the preset face is not missing";
 }
 
-TEST(NamesList, ProgressGoesToATerminalOnly)
+TEST(NamesList, ProgressAndSummaryGoToATerminalOnly)
 {
     if (!HaveTools({"script"}))
         GTEST_SKIP() << "script is not installed";
@@ -136,4 +206,7 @@ TEST(NamesList, ProgressGoesToATerminalOnly)
                                 .arg(QStringLiteral(FRETCARD_EXPORT_PROGRAM), dir.filePath("names.txt"), dir.path());
     const QString terminal = RunTool("script", {"-qec", command, "/dev/null"});
     EXPECT_TRUE(terminal.contains("name 3 of 3")) << terminal.toStdString();
+    EXPECT_TRUE(terminal.contains("Wrote 3 files.")) << terminal.toStdString();
+    const QString quiet = RunTool("script", {"-qec", command + " --overwrite -q", "/dev/null"});
+    EXPECT_TRUE(quiet.trimmed().isEmpty()) << quiet.toStdString();
 }

@@ -101,8 +101,8 @@ TEST(StencilExport, WidthsThatNoBridgeOrBlankCanTakeAreRefusedWithExitStatus2)
     const TRunResult list = RunExporter({"--names", dir.filePath("names.txt"), "--fit", "--bridges", "--bridge-width",
                                          "0.9in", "--format", "dxf", "--output", dir.path()});
     EXPECT_EQ(list.exitCode, 1);
-    EXPECT_TRUE(list.errors.contains("I.dxf: --bridge-width 0.90 in: The bridge width must not be wider than the "
-                                     "blank's shorter side.\n"))
+    EXPECT_TRUE(list.errors.contains("line 1 (\"I\"): --bridge-width 0.90 in: The bridge width must not be wider "
+                                     "than the blank's shorter side.\n"))
         << list.errors.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath("I.dxf")));
     EXPECT_TRUE(QFile::exists(dir.filePath("Oak.dxf")));

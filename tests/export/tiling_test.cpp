@@ -132,8 +132,9 @@ TEST(Tiling, ThirtyByFourInchSignOnLetterAndA4TheLinesMeetAcrossTheSeams)
     for (const auto &[format, paper, pages] : cases) {
         SCOPED_TRACE(std::string(format) + " on " + paper);
         const QString pdf = dir.filePath(QStringLiteral("%1-%2.pdf").arg(format, paper));
-        const TRunResult run = RunExporter({"--text", "Welcome to the Lake House", "--size", "200", "--vpos", "60",
-                                            "--no-outline", "--blank", "30inx4in", "--format", format, "--page",
+        // Letters cross every seam, and end inside the blank.
+        const TRunResult run = RunExporter({"--text", "Welcome to the Lake House", "--size", "132", "--hpos", "60",
+                                            "--vpos", "60", "--no-outline", "--blank", "30inx4in", "--format", format, "--page",
                                             paper, "--output", pdf});
         ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
         ASSERT_EQ(PageCount(pdf), pages);

@@ -1,5 +1,5 @@
-// Saving and opening pattern files: bytes on disk, errors, and the order in
-// which an opened file reaches the window's controls.
+// Saving and opening pattern files: bytes on disk, the values read back, and
+// the errors.
 #include "patternfile/patternfile.h"
 #include "support/unprivilegedscope.h"
 #include "core/errors.h"
@@ -33,12 +33,12 @@ QByteArray Written(const PatternSettings &settings)
 
 
 
-PatternFileValues ValuesOf(const QByteArray &bytes)
+PatternSettings ValuesOf(const QByteArray &bytes, const PatternSettings &current = {})
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    return ReadPatternFile(&buffer);
+    return ReadPatternFile(&buffer, current);
 }
 
 // Runs `action` and returns the code and message of the EInOutError it throws.
@@ -51,25 +51,6 @@ std::pair<int, QString> FileErrorOf(Action action)
         return {e.ErrorCode(), e.message()};
     }
     return {0, QStringLiteral("<no error>")};
-}
-
-PatternFileValues ExpectedValues(const PatternSettings &s)
-{
-    PatternFileValues v;
-    v.FontSize = s.FontSize;
-    v.BlankWidth = s.BlankWidth;
-    v.BlankHeight = s.BlankHeight;
-    v.VPos = s.VPos;
-    v.HPos = s.HPos;
-    v.Kern = s.Kern;
-    v.Corners = s.Corners;
-    v.Multiline = s.Multiline;
-    v.TextOutline = s.TextOutline;
-    v.PageOutline = s.PageOutline;
-    v.Base = s.Base;
-    v.FontName = s.FontName;
-    v.Text = s.Text;
-    return v;
 }
 
 class FailingDevice : public QIODevice {
@@ -154,41 +135,49 @@ TEST(PatternFileNames, OverwriteQuestionNamesTheFullPath)
 
 TEST(PatternFileRead, InitialFileGivesTheInitialSettings)
 {
-    EXPECT_EQ(ValuesOf(kInitialFileBytes), ExpectedValues(PatternSettings{}));
+    EXPECT_EQ(ValuesOf(kInitialFileBytes), PatternSettings{});
 }
 
-TEST(PatternFileRead, ShortFileLeavesFaceAndSwitchesToTheirRules)
+TEST(PatternFileRead, ShortFileZeroesTheRestAndKeepsTheFace)
 {
-    const PatternFileValues values = ValuesOf("5\r\n2000\r\n144\r\n");
+    PatternSettings current;
+    current.FontName = QStringLiteral("Kept Face");
+    current.Multiline = current.Base = true;
+    const PatternSettings values = ValuesOf("5\r\n2000\r\n144\r\n", current);
     EXPECT_EQ(values.FontSize, 5);
-    EXPECT_EQ(values.BlankWidth, 2000);
+    EXPECT_EQ(values.BlankWidth, 2000) << "not yet in its range";
     EXPECT_EQ(values.VPos, 0);
     EXPECT_EQ(values.Corners, 0);
-    EXPECT_EQ(values.Multiline, false);
-    EXPECT_EQ(values.TextOutline, false);
-    EXPECT_EQ(values.PageOutline, false);
-    EXPECT_EQ(values.Base, false);
-    EXPECT_EQ(values.FontName, "");
+    EXPECT_FALSE(values.Multiline || values.TextOutline || values.PageOutline || values.Base);
+    EXPECT_EQ(values.FontName, "Kept Face");
     EXPECT_EQ(values.Text, "");
 }
 
-TEST(PatternFileRead, SwitchValuesOtherThanZeroAndOneLeaveTheBox)
+TEST(PatternFileRead, SwitchValuesOtherThanZeroAndOneAndAnEmptyFaceKeepTheCurrentOnes)
 {
-    const PatternFileValues values = ValuesOf("80\r\n960\r\n144\r\n0\r\n0\r\n0\r\n0\r\n2\r\n-1\r\n$1\r\n0x0\r\nF\r\nT\r\n");
-    EXPECT_EQ(values.Multiline, std::nullopt);
-    EXPECT_EQ(values.TextOutline, std::nullopt);
-    EXPECT_EQ(values.PageOutline, true);
-    EXPECT_EQ(values.Base, false);
+    PatternSettings current;
+    current.Multiline = true;
+    current.TextOutline = false;
+    current.PageOutline = false;
+    current.Base = true;
+    current.FontName = QStringLiteral("Kept Face");
+    const PatternSettings values =
+        ValuesOf("80\r\n960\r\n144\r\n0\r\n0\r\n0\r\n0\r\n2\r\n-1\r\n$1\r\n0x0\r\n\r\nT\r\n", current);
+    EXPECT_TRUE(values.Multiline);
+    EXPECT_FALSE(values.TextOutline);
+    EXPECT_TRUE(values.PageOutline);
+    EXPECT_FALSE(values.Base);
+    EXPECT_EQ(values.FontName, "Kept Face");
 }
 
 TEST(PatternFileRead, TextFromOlderVersionsKeepsItsAccents)
 {
-    const PatternFileValues values =
+    const PatternSettings values =
         ValuesOf("80\r\n960\r\n144\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n1\r\n0\r\nCaf\xE9\r\nCr\xE8me br\xFBl\xE9\x85\r\n");
     EXPECT_EQ(values.FontName, QStringLiteral("Caf\u00E9"));
     EXPECT_EQ(values.Text, QStringLiteral("Cr\u00E8me br\u00FBl\u00E9\u2026"));
 
-    const PatternFileValues utf8 =
+    const PatternSettings utf8 =
         ValuesOf("80\r\n960\r\n144\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n1\r\n0\r\nCaf\xC3\xA9\r\n\xE6\x97\xA5\r\n");
     EXPECT_EQ(utf8.FontName, QStringLiteral("Caf\u00E9"));
     EXPECT_EQ(utf8.Text, QStringLiteral("\u65E5"));
@@ -197,7 +186,7 @@ TEST(PatternFileRead, TextFromOlderVersionsKeepsItsAccents)
 TEST(PatternFileRead, FaceIsCutTo31CharactersAndTextToTheTextBox)
 {
     const QByteArray numbers = "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n0\r\n0\r\n0\r\n0\r\n";
-    const PatternFileValues values = ValuesOf(numbers + QByteArray(40, 'F') + "\r\n" + QByteArray(50000, 'T') + "\r\n");
+    const PatternSettings values = ValuesOf(numbers + QByteArray(40, 'F') + "\r\n" + QByteArray(50000, 'T') + "\r\n");
     EXPECT_EQ(values.FontName, QString(31, 'F'));
     EXPECT_EQ(values.Text, QString(32767, 'T'));
 
@@ -218,7 +207,7 @@ TEST(PatternFileRead, BadContentsGiveTheClassicErrors)
 
     FailingDevice failing;
     failing.open(QIODevice::ReadOnly);
-    EXPECT_EQ(FileErrorOf([&] { ReadPatternFile(&failing); }),
+    EXPECT_EQ(FileErrorOf([&] { ReadPatternFile(&failing, {}); }),
               std::make_pair(30, QStringLiteral("I/O error 30")));
 }
 
@@ -235,7 +224,7 @@ TEST_F(PatternFileOnDisk, RoundTripGivesTheSameThirteenValues)
     for (const PatternSettings &settings : cases) {
         const QString path = PathOf("roundtrip.frcd");
         SavePatternFile(path, settings);
-        EXPECT_EQ(LoadPatternFile(path), ExpectedValues(settings)) << settings.Text.toStdString();
+        EXPECT_EQ(LoadPatternFile(path, {}), settings) << settings.Text.toStdString();
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"roundtrip.frcd"});
 }
@@ -250,13 +239,13 @@ TEST_F(PatternFileOnDisk, SavingReplacesAnOldFileCompletely)
 
 TEST_F(PatternFileOnDisk, OpenFailuresGiveTheClassicErrors)
 {
-    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile(PathOf("missing.frcd")); }),
+    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile(PathOf("missing.frcd"), {}); }),
               std::make_pair(2, QStringLiteral("File not found")));
-    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile(PathOf("no/such/folder/x.frcd")); }),
+    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile(PathOf("no/such/folder/x.frcd"), {}); }),
               std::make_pair(2, QStringLiteral("File not found")));
-    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile(dir.path()); }),
+    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile(dir.path(), {}); }),
               std::make_pair(5, QStringLiteral("File access denied")));
-    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile(QString()); }),
+    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile(QString(), {}); }),
               std::make_pair(3, QStringLiteral("Invalid filename")));
 }
 
@@ -271,11 +260,11 @@ TEST_F(PatternFileOnDisk, DevicesPipesAndHugeFilesAreRefusedUnread)
         ASSERT_TRUE(file.resize(64 * 1024 * 1024 + 1)); // sparse: no room taken
     }
     // Reading the device or opening the pipe would never return.
-    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile("/dev/zero"); }),
+    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile("/dev/zero", {}); }),
               std::make_pair(5, QStringLiteral("Cannot open /dev/zero: it is not a regular file")));
-    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile(fifo); }),
+    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile(fifo, {}); }),
               std::make_pair(5, "Cannot open " + fifo + ": it is not a regular file"));
-    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile(huge); }),
+    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile(huge, {}); }),
               std::make_pair(30, "Cannot open " + huge + ": the file is larger than 64 MiB, too large for a pattern"));
 }
 
@@ -288,7 +277,7 @@ TEST_F(PatternFileOnDisk, UnreadableFileIsAccessDenied)
     QFile::setPermissions(path, QFile::WriteOwner);
     UnprivilegedScope unprivileged;
     ASSERT_TRUE(unprivileged.Active());
-    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile(path); }),
+    EXPECT_EQ(FileErrorOf([&] { LoadPatternFile(path, {}); }),
               std::make_pair(5, QStringLiteral("File access denied")));
 }
 
@@ -348,108 +337,6 @@ TEST_F(PatternFileOnDisk, FullDiskKeepsTheOldFileExactlyAsItWas)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"sign.frcd"});
 }
 
-namespace {
-
-// Stands in for the window: records every control Open sets, in order.
-class RecordingControls : public PatternControls {
-public:
-    void SetScrollBarPosition(int number, int position) override
-    {
-        calls.push_back(QStringLiteral("ScrollBar%1=%2").arg(number).arg(position));
-    }
-    void SetCheckBoxChecked(int number, bool checked) override
-    {
-        calls.push_back(QStringLiteral("CheckBox%1=%2").arg(number).arg(checked ? "on" : "off"));
-    }
-    void SetFontName(const QString &face) override { calls.push_back("Font=" + face); }
-    void SetText(const QString &text) override { calls.push_back("Text=" + text); }
-    QStringList calls;
-};
-
-// Just enough of the window's handlers to see what the order of Open does:
-// Base switched on sets Corners to 0 and clears Text Outline.
-class WindowLikeControls : public PatternControls {
-public:
-    int corners = 40;
-    bool textOutline = true;
-    bool base = false;
-    void SetScrollBarPosition(int number, int position) override
-    {
-        if (number == 5)
-            corners = std::clamp(position, 0, 100);
-    }
-    void SetCheckBoxChecked(int number, bool checked) override
-    {
-        if (number == 2)
-            textOutline = checked;
-        if (number == 3 && checked != base) {
-            base = checked;
-            if (base) {
-                SetScrollBarPosition(5, 0);
-                SetCheckBoxChecked(2, false);
-            }
-        }
-    }
-    void SetFontName(const QString &) override {}
-    void SetText(const QString &) override {}
-};
-
-} // namespace
-
-TEST(PatternFileApply, ControlsAreSetInTheWindowsOrder)
-{
-    RecordingControls controls;
-    ApplyPatternFileValues(ValuesOf("5\r\n2000\r\n3\r\n4\r\n5\r\n-6\r\n7\r\n1\r\n0\r\n1\r\n0\r\nFace\r\nText\r\n"), controls);
-    EXPECT_EQ(controls.calls, (QStringList{"ScrollBar1=5", "ScrollBar2=2000", "ScrollBar3=3", "ScrollBar4=4",
-                                           "ScrollBar6=5", "ScrollBar7=-6", "ScrollBar5=7", "CheckBox1=on",
-                                           "CheckBox2=off", "CheckBox4=on", "CheckBox3=off", "Font=Face",
-                                           "Text=Text"}));
-}
-
-TEST(PatternFileApply, OtherSwitchValuesAndAnEmptyFaceAreSkipped)
-{
-    RecordingControls controls;
-    ApplyPatternFileValues(ValuesOf("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n2\r\n1\r\n9\r\n0\r\n\r\nText\r\n"), controls);
-    EXPECT_EQ(controls.calls, (QStringList{"ScrollBar1=1", "ScrollBar2=2", "ScrollBar3=3", "ScrollBar4=4",
-                                           "ScrollBar6=5", "ScrollBar7=6", "ScrollBar5=7", "CheckBox2=on",
-                                           "CheckBox3=off", "Text=Text"}));
-}
-
-TEST(PatternFileApply, BaseFromTheFileHasTheLastWordOnCornersAndOutline)
-{
-    PatternSettings savedWithBase;
-    savedWithBase.Corners = 30; // as a hand-edited file might say
-    savedWithBase.TextOutline = true;
-    savedWithBase.Base = true;
-    const PatternFileValues values = ValuesOf(Written(savedWithBase));
-
-    WindowLikeControls baseOff;
-    ApplyPatternFileValues(values, baseOff);
-    EXPECT_EQ(baseOff.corners, 0);
-    EXPECT_FALSE(baseOff.textOutline);
-
-    WindowLikeControls baseOn;
-    baseOn.base = true;
-    ApplyPatternFileValues(values, baseOn);
-    EXPECT_EQ(baseOn.corners, 30);
-    EXPECT_TRUE(baseOn.textOutline);
-}
-
-TEST_F(PatternFileOnDisk, OpenReadsEverythingBeforeTouchingAControl)
-{
-    const QString bad = PathOf("bad.frcd");
-    WriteBytes(bad, "80\r\n960\r\n144\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n1\r\nabc\r\nFace\r\nText\r\n");
-    RecordingControls controls;
-    EXPECT_EQ(FileErrorOf([&] { OpenPatternFile(bad, controls); }).first, 106);
-    EXPECT_EQ(FileErrorOf([&] { OpenPatternFile(PathOf("missing.frcd"), controls); }).first, 2);
-    EXPECT_TRUE(controls.calls.isEmpty());
-
-    const QString good = PathOf("good.frcd");
-    WriteBytes(good, kInitialFileBytes);
-    OpenPatternFile(good, controls);
-    EXPECT_EQ(controls.calls.size(), 13);
-}
-
 TEST_F(PatternFileOnDisk, FiftyMegabyteTextLineOpensWithTheTextBoxFull)
 {
     const QString path = PathOf("huge.frcd");
@@ -462,7 +349,7 @@ TEST_F(PatternFileOnDisk, FiftyMegabyteTextLineOpensWithTheTextBoxFull)
             ASSERT_EQ(file.write(block), block.size());
         file.write("\r\n");
     }
-    const PatternFileValues values = LoadPatternFile(path);
+    const PatternSettings values = LoadPatternFile(path, {});
     EXPECT_EQ(values.FontName, "Face");
     EXPECT_EQ(values.Text, QString(32767, 'T'));
 }

@@ -2,7 +2,7 @@
 // in which order, and what the component refuses to do.
 
 #include "enginetestsupport.h"
-#include "printengine/enginemessage.h"
+#include "printengine/protocol/enginemessage.h"
 
 #include <QCoreApplication>
 
@@ -122,7 +122,8 @@ TEST_F(FakeEngineTest, SecondOpenDocRaisesKind1WithItsMessageAndCallsNothing)
                                    "operation.");
     }
     EXPECT_TRUE(TakeCalls().empty());
-    EXPECT_EQ(engine->DocumentHandle(), 7);
+    engine->SuppressOutline();
+    EXPECT_EQ(TakeCalls(), (Calls{"SuppressOutline(7)"})) << "the first document stays the open one";
 }
 
 TEST_F(FakeEngineTest, DocumentOperationsWithoutADocumentRaiseKind0AndCallNothing)

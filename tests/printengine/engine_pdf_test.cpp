@@ -1,10 +1,12 @@
 // The real engine library writing PDF files: page size, picture placement at
 // full scale, lossless pictures, the outline frame.
 
+#include "core/units.h"
 #include "enginetestsupport.h"
+#include "page/page.h"
 #include "printengine/engine/document.h"
 #include "printengine/engine/previewwindow.h"
-#include "printengine/papersizes.h"
+#include "printengine/protocol/papersizes.h"
 #include "support/filesizelimit.h"
 #include "support/testfiles.h"
 
@@ -46,14 +48,15 @@ protected:
         return file;
     }
 
-    // Opens, places at (1, 1) cm with the free corner, writes, closes.
+    // Opens, places at the pattern's corner with the free corner, writes, closes.
     QString exportPdf(const QString &bmp, bool suppressOutline = false)
     {
         const QString pdf = path(QStringLiteral("out.pdf"));
         engine->OpenDoc();
         if (suppressOutline)
             engine->SuppressOutline();
-        engine->PlacePicture(bmp, 1.0, 1.0, TPrintEngine::kFreeCorner, TPrintEngine::kFreeCorner);
+        engine->PlacePicture(bmp, Page::kCornerCm, Page::kCornerCm, TPrintEngine::kFreeCorner,
+                             TPrintEngine::kFreeCorner);
         EXPECT_EQ(engine->WriteDocFile(pdf), 1);
         EXPECT_TRUE(engine->CloseDoc());
         return pdf;
@@ -118,6 +121,23 @@ TEST_F(RealEngineTest, PatternLandsOnOneLandscapeLetterPageAtFullScale)
     EXPECT_NEAR(red.top(), 1 * kPixelsPerCm, 1);
     EXPECT_NEAR(red.width(), 2540, 2);
     EXPECT_NEAR(red.height(), 381, 2);
+}
+
+// The engine keeps its own picture resolution and turns centimetres into
+// its pages itself; the program's own pages (cut lines, tiles) come from
+// page/. Both must put a pattern in the same place at the same size.
+TEST_F(RealEngineTest, TheEnginePlacesAPatternWherePagePlacesIt)
+{
+    EXPECT_EQ(EngineAbi::kPicturePixelsPerInch, Units::kPixelsPerInch);
+    const QImage page = render(exportPdf(writePattern("xyz.bmp", kPatternRed)));
+    EXPECT_EQ(page.size(), Page::PatternPageLayout().fullRectPixels(kRenderDpi).size());
+    const QRect red = BoundingBox(page, IsRed);
+    const QRectF pattern(0, 0, kPatternWidth, kPatternHeight);
+    const QRect laidOut = Page::PatternToPage(kRenderDpi, kRenderDpi).mapRect(pattern).toRect();
+    EXPECT_NEAR(red.left(), laidOut.left(), 1);
+    EXPECT_NEAR(red.top(), laidOut.top(), 1);
+    EXPECT_NEAR(red.width(), laidOut.width(), 2);
+    EXPECT_NEAR(red.height(), laidOut.height(), 2);
 }
 
 TEST_F(RealEngineTest, OutlineFrameSurroundsThePictureUnlessSuppressed)

@@ -2,7 +2,7 @@
 // forwarding of size, keys, wheel and focus to the engine's windows.
 
 #include "enginetestsupport.h"
-#include "printengine/enginemessage.h"
+#include "printengine/protocol/enginemessage.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -179,6 +179,27 @@ TEST(CaptionText, TextNeverLeavesItsRectangle)
     EXPECT_EQ(Pixel(image, 500, 143), Black);
 }
 
+// The italic j's tail reaches well left of where the text starts: with room
+// on the blank it is drawn whole, filled or outlined, as it is further right.
+TEST(CaptionText, LetterReachingLeftOfTheTextStartIsWhole)
+{
+    TShapeControl view;
+    SetUpCaption(view, QStringLiteral("jig"), 80);
+    view.Caption()->Font()->setName(QStringLiteral("Liberation Serif"));
+    view.Caption()->Font()->setStyle(fsItalic);
+    for (const TThreeDStyle style : {tdNone, tdOutline}) {
+        view.Caption()->FontFX()->setStyle(style);
+        view.Caption()->FontFX()->SetPos(100, 20);
+        const QImage further = Render(view);
+        view.Caption()->FontFX()->setPosX(40);
+        const QImage atForty = Render(view);
+        const QRect letters = BoundsOf(atForty, Red);
+        EXPECT_LT(letters.left(), 1 + 40 - 5) << "style " << style;
+        EXPECT_EQ(letters, BoundsOf(further, Red).translated(-60, 0)) << "style " << style;
+        EXPECT_EQ(CountColour(atForty, Red), CountColour(further, Red)) << "style " << style;
+    }
+}
+
 TEST(CaptionText, PositionBeyondTheWidthDrawsNothing)
 {
     TShapeControl view;
@@ -314,19 +335,30 @@ TEST(CaptionText, TracingPullsLettersTogetherAndIsResetAfterEveryDraw)
     EXPECT_NEAR(tight, normal - 2 * 40, 2);
     EXPECT_NEAR(loose, normal + 2 * 40, 2);
 
-    QImage image(300, 100, QImage::Format_RGB32);
-    QPainter painter(&image);
-    TCanvas canvas(&painter);
-    TFxCaption fx;
-    fx.setTracing(-100);
-    DrawEffectText(canvas, QStringLiteral("Oak"), &fx, TRect{0, 0, 300, 100}, 0x870, dfEnabled,
-                   std::nullopt);
-    EXPECT_EQ(canvas.CharacterExtraHistory(), (std::vector<int>{-100, 0}));
-    EXPECT_EQ(canvas.TextCharacterExtra(), 0);
-    fx.setTracing(0);
-    DrawEffectText(canvas, QStringLiteral("Oak"), &fx, TRect{0, 0, 300, 100}, 0x870, dfEnabled,
-                   std::nullopt);
-    EXPECT_EQ(canvas.CharacterExtraHistory().size(), 2u);
+    // The spacing is the drawing's own: the canvas is back at 0 afterwards,
+    // and the next text drawn on it looks as it does on a fresh canvas.
+    const auto drawOak = [](TCanvas &canvas, int tracing, const TRect &rect) {
+        TFxCaption fx;
+        fx.setTracing(tracing);
+        DrawEffectText(canvas, QStringLiteral("Oak"), &fx, rect, 0x870, dfEnabled, std::nullopt);
+    };
+    const TRect below{0, 100, 300, 200};
+    QImage reused(300, 200, QImage::Format_RGB32);
+    reused.fill(Qt::white);
+    QImage fresh = reused;
+    {
+        QPainter painter(&reused);
+        TCanvas canvas(&painter);
+        drawOak(canvas, -100, TRect{0, 0, 300, 100});
+        EXPECT_EQ(canvas.TextCharacterExtra(), 0);
+        drawOak(canvas, 0, below);
+    }
+    {
+        QPainter painter(&fresh);
+        TCanvas canvas(&painter);
+        drawOak(canvas, 0, below);
+    }
+    EXPECT_EQ(reused.copy(below.ToQRect()), fresh.copy(below.ToQRect()));
 }
 
 // Letters pulled together until their advance goes negative still show whole
@@ -364,6 +396,50 @@ TEST(CaptionText, EmptyTextDrawsNothingYetCentreStillResetsPosition)
     EXPECT_EQ(CountColour(Render(view), Red), 0);
     EXPECT_EQ(view.Caption()->FontFX()->PosX(), 0);
     EXPECT_EQ(view.Caption()->FontFX()->PosY(), 0);
+}
+
+// A text far longer than the blank hands over only the glyphs that can show
+// on it, on one line and as a block of many lines centred on the blank.
+TEST(CaptionGlyphs, OnlyGlyphsThatCanShowAreHandedOver)
+{
+    TShapeControl view;
+    SetUpCaption(view, QStringLiteral("Walnut ").repeated(600), 40);
+    for (const bool multiLine : {false, true}) {
+        view.Caption()->setMultiLine(multiLine);
+        view.Caption()->setAlignment(multiLine ? agCenter : agTopLeft);
+        QRectF handedOver;
+        for (const TGlyphPiece &piece : view.CaptionGlyphs())
+            handedOver |= piece.outline.boundingRect();
+        EXPECT_FALSE(handedOver.isEmpty()) << "multi-line " << multiLine;
+        // Near the blank: within a few letters of its edges.
+        EXPECT_TRUE(QRectF(-400, -400, 960 + 800, 144 + 800).contains(handedOver))
+            << "multi-line " << multiLine;
+    }
+}
+
+// The caption's ink is where its outlines lie, also beyond the blank that
+// cuts them off; a negative offset moves the text up and left.
+TEST(CaptionInk, CoversEveryGlyphShownOrNotAndFollowsANegativeOffset)
+{
+    TShapeControl view;
+    SetUpCaption(view, QStringLiteral("Walnut"), 40);
+    QRectF handedOver;
+    for (const TGlyphPiece &piece : view.CaptionGlyphs())
+        handedOver |= piece.outline.boundingRect();
+    EXPECT_EQ(view.CaptionInk(), handedOver) << "all of it shows";
+
+    view.Caption()->FontFX()->SetPos(-20, -30);
+    EXPECT_NEAR(view.CaptionInk().left(), handedOver.left() - 20, 0.01);
+    EXPECT_NEAR(view.CaptionInk().top(), handedOver.top() - 30, 0.01);
+
+    view.Caption()->setCaption(QStringLiteral("Walnut ").repeated(600));
+    for (const bool multiLine : {false, true}) {
+        view.Caption()->setMultiLine(multiLine);
+        view.Caption()->setAlignment(multiLine ? agCenter : agTopLeft);
+        const QRectF ink = view.CaptionInk();
+        // One line 600 words long, or a hundred lines of six words.
+        EXPECT_GT(multiLine ? ink.height() : ink.width(), 50 * view.Height()) << "multi-line " << multiLine;
+    }
 }
 
 TEST(DrawTextLayout, AmpersandTabsAndPrefixes)

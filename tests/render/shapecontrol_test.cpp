@@ -5,6 +5,7 @@
 #include "core/errors.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -27,6 +28,51 @@ double ExpectedCornerCut(int roundSize)
     const double radius = roundSize / 2.0;
     return radius * radius * (1.0 - M_PI / 4.0);
 }
+
+// The figure's points as the view builds them for its size and settings.
+TPointList FigureOf(TShapeControl &view)
+{
+    TPointList points;
+    BuildShapePoints(TRect{0, 0, view.Width(), view.Height()}, view.Shape(), nullptr, points, *view.Shadow(),
+                     view.Bevel(), view.RoundPercent(), *view.Brush(), view.Square());
+    return points;
+}
+
+// A shown view, counting the changes it reports and the paint events it gets.
+class WatchedView : public QObject {
+public:
+    WatchedView()
+    {
+        SetUpPatternView(view);
+        view.OnChange = [this] { ++changes; };
+        view.installEventFilter(this);
+        view.show();
+        Settle();
+    }
+    void Settle()
+    {
+        QCoreApplication::processEvents();
+        changes = paints = 0;
+    }
+    int Paints()
+    {
+        QCoreApplication::processEvents();
+        return paints;
+    }
+
+    TShapeControl view;
+    int changes = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+
+private:
+    int paints = 0;
+};
 
 } // namespace
 
@@ -141,28 +187,24 @@ TEST(PatternBlank, OpaqueViewFillsItsColourUnderTheFigure)
     EXPECT_EQ(Pixel(image, 0, 0), qRgb(160, 160, 164));
 }
 
-TEST(PatternViewChanges, CaptionChangesRepaintWithoutRebuildingGeometry)
+TEST(PatternViewChanges, CaptionChangesAreReportedAndRepainted)
 {
-    TShapeControl view;
-    SetUpPatternView(view);
-    Render(view);
-    const int builds = view.GeometryBuildCount();
-    const int repaints = view.RepaintRequestCount();
+    WatchedView watched;
+    TShapeControl &view = watched.view;
     view.Caption()->setCaption(QStringLiteral("Oak"));
     view.Caption()->Font()->setSize(40);
     view.Caption()->FontFX()->setStyle(tdOutline);
     view.Caption()->FontFX()->setTracing(-20);
-    EXPECT_EQ(view.GeometryBuildCount(), builds);
-    EXPECT_EQ(view.RepaintRequestCount(), repaints + 4);
+    EXPECT_EQ(watched.changes, 4);
+    EXPECT_GT(watched.Paints(), 0);
 }
 
-TEST(PatternViewChanges, SameValuesNeitherRebuildNorRepaint)
+TEST(PatternViewChanges, SameValuesNeitherReportNorRepaint)
 {
-    TShapeControl view;
-    SetUpPatternView(view);
+    WatchedView watched;
+    TShapeControl &view = watched.view;
     view.setTransparent(true);
-    const int builds = view.GeometryBuildCount();
-    const int repaints = view.RepaintRequestCount();
+    watched.Settle();
     view.setShape(stRoundRect);
     view.setRoundPercent(0);
     view.setSquare(false);
@@ -172,23 +214,24 @@ TEST(PatternViewChanges, SameValuesNeitherRebuildNorRepaint)
     view.Bevel()->setWidth(1);
     view.Caption()->setCaption(QString());
     view.Caption()->FontFX()->setPosX(0);
-    EXPECT_EQ(view.GeometryBuildCount(), builds);
-    EXPECT_EQ(view.RepaintRequestCount(), repaints);
+    EXPECT_EQ(watched.changes, 0);
+    EXPECT_EQ(watched.Paints(), 0);
 }
 
-TEST(PatternViewChanges, DrawingPropertiesRebuildOncePerChange)
+TEST(PatternViewChanges, EveryDrawingChangeIsReportedButNotRepaintedWhileUpdating)
 {
-    TShapeControl view;
-    SetUpPatternView(view);
-    const int builds = view.GeometryBuildCount();
+    WatchedView watched;
+    TShapeControl &view = watched.view;
     view.setRoundPercent(20);
     view.Bevel()->setWidth(0);
-    EXPECT_EQ(view.GeometryBuildCount(), builds + 2);
+    EXPECT_EQ(watched.changes, 2);
+    EXPECT_GT(watched.Paints(), 0);
+    watched.Settle();
     view.BeginUpdate();
-    const int repaints = view.RepaintRequestCount();
     view.setRoundPercent(30);
     view.EndUpdate();
-    EXPECT_EQ(view.RepaintRequestCount(), repaints);
+    EXPECT_EQ(watched.changes, 1);
+    EXPECT_EQ(watched.Paints(), 0);
 }
 
 TEST(PatternViewChanges, LoadingPaintsNothingAndDefersBounds)
@@ -217,7 +260,6 @@ TEST(PatternViewDefaults, ClassDefaults)
     EXPECT_EQ(view.Brush()->Color(), clWhite);
     EXPECT_EQ(view.Caption()->Alignment(), agCenter);
     EXPECT_TRUE(view.Transparent());
-    EXPECT_TRUE(view.GeometryStale());
     EXPECT_FALSE(view.testAttribute(Qt::WA_NativeWindow));
 }
 
@@ -226,11 +268,12 @@ TEST(PatternGeometry, RoundRectKeepsSixPackedPoints)
     TShapeControl view;
     SetUpPatternView(view);
     view.setRoundPercent(33);
-    ASSERT_EQ(view.ShapePoints().size(), 6);
+    const TPointList points = FigureOf(view);
+    ASSERT_EQ(points.size(), 6);
     const QList<QPoint> expected{{0, 0}, {960, 144}, {47, 47}, {0, 0}, {960, 144}, {47, 47}};
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(UnpackPoint(view.ShapePoints()[i]), expected[i]) << i;
-    EXPECT_EQ(view.ShapePoints()[1], 960u | (144u << 16));
+        EXPECT_EQ(UnpackPoint(points[i]), expected[i]) << i;
+    EXPECT_EQ(points[1], 960u | (144u << 16));
 }
 
 TEST(PatternGeometry, ShadowAndSquareMoveTheFigure)
@@ -241,11 +284,11 @@ TEST(PatternGeometry, ShadowAndSquareMoveTheFigure)
     view.setHeight(60);
     view.setSquare(true);
     view.Bevel()->setWidth(3);
-    Render(view);
     // Depth 6, dx 20, q 1, R = min(94, 54) * 33 / 100 = 17.
     const QList<QPoint> expected{{26, 6}, {80, 60}, {17, 17}, {27, 7}, {80, 60}, {23, 23}};
+    const TPointList points = FigureOf(view);
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(UnpackPoint(view.ShapePoints()[i]), expected[i]) << i;
+        EXPECT_EQ(UnpackPoint(points[i]), expected[i]) << i;
 }
 
 TEST(Snapshot, ResizeThenSaveGivesNewSizeAndGeometry)

@@ -116,7 +116,7 @@ TEST(HotKeyRegistrationTest, FollowsHotKeyAndActive)
     THotKeyRegistry registry;
     auto key = std::make_unique<TGlobalHotKey>(nullptr, &registry);
     EXPECT_TRUE(key->Active());
-    EXPECT_EQ(registry.RegisteredCount(), 0);
+    EXPECT_FALSE(key->IsRegistered());
 
     key->setHotKey(BarHotKeys::BlankWidth);
     EXPECT_TRUE(key->IsRegistered());
@@ -128,18 +128,21 @@ TEST(HotKeyRegistrationTest, FollowsHotKeyAndActive)
 
     key->setActive(false);
     EXPECT_FALSE(key->IsRegistered());
-    EXPECT_EQ(registry.RegisteredCount(), 0);
+    EXPECT_EQ(registry.OwnerOf(Ctrl(Qt::Key_K)), nullptr);
     EXPECT_EQ(key->HotKey(), BarHotKeys::Kerning);
 
     key->setActive(true);
     EXPECT_EQ(registry.OwnerOf(Ctrl(Qt::Key_K)), key.get());
 
     key->setHotKey(0);
-    EXPECT_EQ(registry.RegisteredCount(), 0);
+    EXPECT_EQ(registry.OwnerOf(Ctrl(Qt::Key_K)), nullptr);
 
     key->setHotKey(BarHotKeys::Corners);
     key.reset();
-    EXPECT_EQ(registry.RegisteredCount(), 0);
+    EXPECT_EQ(registry.OwnerOf(Ctrl(Qt::Key_C)), nullptr);
+    TGlobalHotKey next(nullptr, &registry);
+    next.setHotKey(BarHotKeys::Corners);
+    EXPECT_EQ(registry.OwnerOf(Ctrl(Qt::Key_C)), &next) << "a key gone frees its combination";
 }
 
 TEST(HotKeyRegistrationTest, InactiveKeyRegistersOnlyWhenActivated)
@@ -148,7 +151,7 @@ TEST(HotKeyRegistrationTest, InactiveKeyRegistersOnlyWhenActivated)
     TGlobalHotKey key(nullptr, &registry);
     key.setActive(false);
     key.setHotKey(BarHotKeys::FontSize);
-    EXPECT_EQ(registry.RegisteredCount(), 0);
+    EXPECT_EQ(registry.OwnerOf(Ctrl(Qt::Key_F)), nullptr);
     key.setActive(true);
     EXPECT_EQ(registry.OwnerOf(Ctrl(Qt::Key_F)), &key);
 }

@@ -143,3 +143,20 @@ TEST_F(StarterTest, FontViewerIsLookedForBesideTheProgram)
     EXPECT_EQ(starter.DefaultDir(), QCoreApplication::applicationDirPath() + QLatin1Char('/'));
     EXPECT_EQ(starter.ProcessId(), 0);
 }
+
+// Installed, the program lies in bin/ and its viewer in the private lib/fretcard/.
+TEST_F(StarterTest, AnInstalledProgramsHelperIsStartedFromItsPrivateFolder)
+{
+    const QString bin = programDir.filePath(QStringLiteral("bin"));
+    const QString privateFolder = programDir.filePath(QStringLiteral("lib/fretcard"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    ASSERT_TRUE(QDir().mkpath(privateFolder));
+    WriteProgram(QDir(privateFolder).filePath(QStringLiteral("fontviewer")), "pwd -P > started.tmp; mv started.tmp started.txt\n");
+    TStarter starter;
+    starter.setCommand(QStringLiteral("fontviewer"));
+
+    StartHelperProgram(starter, bin);
+
+    EXPECT_EQ(WaitForLines(QDir(privateFolder).filePath(QStringLiteral("started.txt")), 1),
+              (QDir(privateFolder).canonicalPath() + QLatin1Char('\n')).toUtf8());
+}

@@ -2,7 +2,7 @@
 // A recording stand-in for the engine library, loaded through the same
 // loader. Tests reach its state through the exported FakeEngineState().
 
-#include "printengine/enginefunctions.h"
+#include "printengine/protocol/enginefunctions.h"
 
 #include <string>
 #include <vector>

@@ -96,8 +96,14 @@ inline constexpr std::int32_t kPortrait = 1;
 inline constexpr std::int32_t kLandscape = 2;
 
 // A far corner given as this value in both coordinates leaves the picture at
-// its own size (96 pixels to the inch).
+// its own size.
 inline constexpr double kFreeCornerMarker = -2147483549.0;
+
+// A picture's own size: this many of its pixels to the inch. The preview
+// shows the page at true size at as many logical pixels to the inch. It is
+// the program's pattern resolution, copied here because the engine links
+// none of the program's code; a test holds the two together.
+inline constexpr double kPicturePixelsPerInch = 96.0;
 
 // The status after a document file that could not be written because the
 // disk (or the user's quota or file size limit) ran out of room.

@@ -1,0 +1,28 @@
+#pragma once
+// What the pattern view lays out, as plain values: the letters' glyph pieces
+// with the rectangles the picture clips them to, the blank's outline and the
+// base bar. The cut lines are built from these, never from the view itself.
+
+#include <QPainterPath>
+#include <QRect>
+#include <QSize>
+
+#include <optional>
+#include <vector>
+
+// One piece of laid-out text: glyph outlines (filled by the nonzero rule) and
+// the rectangle the picture clips them to.
+struct TGlyphPiece {
+    QPainterPath outline;
+    QRect clip;
+};
+
+struct TPatternShapes {
+    QSize blankSize;
+    std::vector<TGlyphPiece> glyphs;
+    // The blank's outline as the view draws it; empty without a page outline.
+    QPainterPath blankOutline;
+    // The base bar's pixels (right and bottom inclusive, as QRect counts
+    // them), when the pattern has one.
+    std::optional<QRect> baseBar;
+};
