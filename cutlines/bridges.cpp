@@ -60,14 +60,6 @@ double DistanceToRectangle(QPointF a, QPointF b, const QRectF &r)
     return nearest;
 }
 
-// Whether the segment's bounds meet `zone`; unlike QRectF's own test, this
-// holds for level and upright segments too.
-bool Touches(const TSegment &s, const QRectF &zone)
-{
-    return std::max(s.a.x(), s.b.x()) >= zone.left() && std::min(s.a.x(), s.b.x()) <= zone.right() &&
-           std::max(s.a.y(), s.b.y()) >= zone.top() && std::min(s.a.y(), s.b.y()) <= zone.bottom();
-}
-
 std::vector<TSegment> EdgesOf(const CL::Paths &paths)
 {
     std::vector<TSegment> edges;

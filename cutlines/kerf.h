@@ -6,7 +6,7 @@
 #include "cutlines/cutlines.h"
 
 // A hundredth of an inch: a fine scroll-saw blade.
-inline constexpr double DefaultKerfPixels = Units::kPixelsPerInch / 100;
+inline constexpr double DefaultKerfPixels = Units::kPixelsPerInch / 100.0;
 
 // Which side of the letters' outline is kept. Cut-out style keeps the
 // letters and saws the blank away around them; stencil style saws the

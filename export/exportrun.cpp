@@ -550,7 +550,8 @@ TCutLineNotes TRunner::NotesOn(const TFinishedCutLines &finished, const QString 
 }
 
 // Told after the file, without changing the exit status: the fragile spots
-// whenever asked for, what falls off when the file is cut when anything does.
+// whenever asked for, even when quiet; what falls off when the file is cut
+// when anything does, unless quiet.
 void TRunner::Report(const QString &file, const TCutLineNotes &notes)
 {
     ++m_tally.written;
@@ -562,9 +563,9 @@ void TRunner::Report(const QString &file, const TCutLineNotes &notes)
     for (const QString &place : notes.spotPlaces)
         m_report(about + place);
     if (notes.loosePieces > 0)
-        m_report(about + LoosePiecesText(notes.loosePieces));
+        Notice(about + LoosePiecesText(notes.loosePieces));
     if (notes.islandsNotBridged > 0)
-        m_report(about + IslandsNotBridgedText(notes.islandsNotBridged, m_options.stencil.bridgeWidth));
+        Notice(about + IslandsNotBridgedText(notes.islandsNotBridged, m_options.stencil.bridgeWidth));
 }
 
 // bmp or pdf.
