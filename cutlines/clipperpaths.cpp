@@ -8,6 +8,8 @@ namespace {
 // Rounded corners may leave the true arc by this much: half the cut lines'
 // tolerance keeps them true without a flood of points for every offset.
 constexpr double ArcTolerancePixels = CutTolerancePixels / 2;
+// The polygon library's own miter limit, where corners are round anyway.
+constexpr double DefaultMiterLimit = 2.0;
 // Each offset puts an arc on every corner, however slight; points closer
 // than this to their neighbours or to the line through them add nothing but
 // work to the next step.
@@ -29,13 +31,88 @@ void AppendLargeEnough(std::vector<TCutContour> &contours, const CL::PolyNode &n
         AppendLargeEnough(contours, *child, leastArea);
 }
 
+// Turned over the diagonal and run backwards: the same shape mirrored, its
+// outer paths and holes still running their own ways.
+void Turn(CL::Path &path)
+{
+    for (CL::IntPoint &p : path)
+        std::swap(p.X, p.Y);
+    std::reverse(path.begin(), path.end());
+}
+
+void Turn(CL::Paths &paths)
+{
+    for (CL::Path &path : paths)
+        Turn(path);
+}
+
+// Whether the paths are wider than tall, and best swept the other way.
+bool Wide(std::initializer_list<const CL::Paths *> sets)
+{
+    CL::cInt left = 0, right = 0, top = 0, bottom = 0;
+    bool any = false;
+    for (const CL::Paths *paths : sets)
+        for (const CL::Path &path : *paths)
+            for (const CL::IntPoint &p : path) {
+                if (!any) {
+                    left = right = p.X, top = bottom = p.Y, any = true;
+                    continue;
+                }
+                left = std::min(left, p.X), right = std::max(right, p.X);
+                top = std::min(top, p.Y), bottom = std::max(bottom, p.Y);
+            }
+    return right - left > bottom - top;
+}
+
+CL::Paths Turned(CL::Paths paths)
+{
+    Turn(paths);
+    return paths;
+}
+} // namespace
+
+CL::Paths Boolean(const CL::Paths &subject, const CL::Paths &clip, CL::ClipType type, CL::PolyFillType fill)
+{
+    const bool wide = Wide({&subject, &clip});
+    CL::Clipper clipper;
+    clipper.AddPaths(wide ? Turned(subject) : subject, CL::ptSubject, true);
+    clipper.AddPaths(wide ? Turned(clip) : clip, CL::ptClip, true);
+    CL::Paths result;
+    clipper.Execute(type, result, fill, fill);
+    if (wide)
+        Turn(result);
+    return result;
+}
+
+void BooleanTree(const CL::Paths &subject, CL::PolyTree &tree, CL::PolyFillType fill, bool strictlySimple)
+{
+    const bool wide = Wide({&subject});
+    CL::Clipper clipper;
+    clipper.StrictlySimple(strictlySimple);
+    clipper.AddPaths(wide ? Turned(subject) : subject, CL::ptSubject, true);
+    clipper.Execute(CL::ctUnion, tree, fill, fill);
+    if (wide)
+        for (CL::PolyNode *node = tree.GetFirst(); node; node = node->GetNext())
+            Turn(node->Contour);
+}
+
+CL::Paths Offset(const CL::Paths &paths, double pixels, CL::JoinType join, double miterLimit, double arcTolerance)
+{
+    const bool wide = Wide({&paths});
+    CL::ClipperOffset offset(miterLimit, arcTolerance);
+    offset.AddPaths(wide ? Turned(paths) : paths, join, CL::etClosedPolygon);
+    CL::Paths result;
+    offset.Execute(result, double(ToIntLength(pixels)));
+    if (wide)
+        Turn(result);
+    return result;
+}
+
+namespace {
 CL::PolyTree SimpleTree(const CL::Paths &paths)
 {
-    CL::Clipper clipper;
-    clipper.StrictlySimple(true);
-    clipper.AddPaths(paths, CL::ptSubject, true);
     CL::PolyTree tree;
-    clipper.Execute(CL::ctUnion, tree, CL::pftNonZero, CL::pftNonZero);
+    BooleanTree(paths, tree, CL::pftNonZero, true);
     return tree;
 }
 } // namespace
@@ -92,30 +169,17 @@ double AreaOf(const CL::Path &path) { return std::abs(CL::Area(path)) / (Scale *
 
 CL::Paths RegionOf(const std::vector<TCutContour> &contours)
 {
-    CL::Clipper clipper;
-    clipper.AddPaths(ToPaths(contours), CL::ptSubject, true);
-    CL::Paths region;
-    clipper.Execute(CL::ctUnion, region, CL::pftEvenOdd, CL::pftEvenOdd);
-    return region;
+    return Boolean(ToPaths(contours), {}, CL::ctUnion, CL::pftEvenOdd);
 }
 
 CL::Paths Combine(const CL::Paths &subject, const CL::Paths &clip, CL::ClipType type)
 {
-    CL::Clipper clipper;
-    clipper.AddPaths(subject, CL::ptSubject, true);
-    clipper.AddPaths(clip, CL::ptClip, true);
-    CL::Paths result;
-    clipper.Execute(type, result, CL::pftNonZero, CL::pftNonZero);
-    return result;
+    return Boolean(subject, clip, type, CL::pftNonZero);
 }
 
 CL::Paths RoundOffset(const CL::Paths &region, double pixels)
 {
-    CL::ClipperOffset offset;
-    offset.ArcTolerance = ArcTolerancePixels * Scale;
-    offset.AddPaths(region, CL::jtRound, CL::etClosedPolygon);
-    CL::Paths result;
-    offset.Execute(result, double(ToIntLength(pixels)));
+    CL::Paths result = Offset(region, pixels, CL::jtRound, DefaultMiterLimit, ArcTolerancePixels * Scale);
     CL::CleanPolygons(result, NeedlessPointPixels * Scale);
     return result;
 }
@@ -131,10 +195,8 @@ int PieceCount(const CL::Paths &region)
 
 std::vector<TPiecePaths> SeparatePieces(const CL::Paths &region)
 {
-    CL::Clipper clipper;
-    clipper.AddPaths(region, CL::ptSubject, true);
     CL::PolyTree tree;
-    clipper.Execute(CL::ctUnion, tree, CL::pftNonZero, CL::pftNonZero);
+    BooleanTree(region, tree, CL::pftNonZero, false);
     std::vector<TPiecePaths> pieces;
     for (CL::PolyNode *node = tree.GetFirst(); node; node = node->GetNext()) {
         if (node->IsHole())

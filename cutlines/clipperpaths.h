@@ -29,6 +29,16 @@ CL::Path RectanglePath(const QRectF &r);
 // The blank's area: inside its outline, or its whole rectangle without one.
 CL::Paths BlankPaths(const TCutLines &lines);
 
+// Every boolean and offsetting step goes through these three. The polygon
+// library sweeps a line down the paths, and each step of the sweep costs by
+// the number of edges the line meets: a row of small letters across a wide
+// blank puts hundreds on it. Paths wider than tall are turned over the
+// diagonal for the step and back after it, so that the line meets a letter
+// or two; outer paths and holes keep their directions either way.
+CL::Paths Boolean(const CL::Paths &subject, const CL::Paths &clip, CL::ClipType type, CL::PolyFillType fill);
+void BooleanTree(const CL::Paths &subject, CL::PolyTree &tree, CL::PolyFillType fill, bool strictlySimple);
+CL::Paths Offset(const CL::Paths &paths, double pixels, CL::JoinType join, double miterLimit, double arcTolerance);
+
 // The area a path encloses, in square pixels, whichever way it runs.
 double AreaOf(const CL::Path &path);
 

@@ -38,11 +38,7 @@ CL::Paths ClippedGlyphs(const std::vector<TGlyphPiece> &pieces)
     }
     CL::Paths clipped;
     for (const auto &[clip, glyphs] : byClip) {
-        CL::Clipper clipper;
-        clipper.AddPaths(glyphs, CL::ptSubject, true);
-        clipper.AddPath(RectanglePath(PixelArea(clip)), CL::ptClip, true);
-        CL::Paths result;
-        clipper.Execute(CL::ctIntersection, result, CL::pftNonZero, CL::pftNonZero);
+        const CL::Paths result = Combine(glyphs, {RectanglePath(PixelArea(clip))}, CL::ctIntersection);
         clipped.insert(clipped.end(), result.begin(), result.end());
     }
     return clipped;

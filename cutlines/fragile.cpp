@@ -29,13 +29,9 @@ const double ShrinkMiterLimit = MiterLimitFor(20.0);
 // least width would then flag less than a narrower one.
 const double GrowMiterLimit = MiterLimitFor(40.0);
 
-CL::Paths Offset(const CL::Paths &paths, double pixels, double miterLimit)
+CL::Paths MiterOffset(const CL::Paths &paths, double pixels, double miterLimit)
 {
-    CL::ClipperOffset offset(miterLimit);
-    offset.AddPaths(paths, CL::jtMiter, CL::etClosedPolygon);
-    CL::Paths result;
-    offset.Execute(result, double(ToIntLength(pixels)));
-    return result;
+    return Offset(paths, pixels, CL::jtMiter, miterLimit, 0);
 }
 
 // What an opening by half the least width takes from the wood: every place
@@ -44,7 +40,8 @@ CL::Paths TooNarrow(CL::Paths wood, double leastWidth)
 {
     CL::CleanPolygons(wood, OutlineSimplificationPixels * Scale);
     const double half = leastWidth / 2 - ExactWidthAllowance;
-    const CL::Paths opened = Offset(Offset(wood, -half, ShrinkMiterLimit), half + RoundingAllowance, GrowMiterLimit);
+    const CL::Paths opened =
+        MiterOffset(MiterOffset(wood, -half, ShrinkMiterLimit), half + RoundingAllowance, GrowMiterLimit);
     return Combine(wood, opened, CL::ctDifference);
 }
 
@@ -75,11 +72,8 @@ TFragileSpots FindFragileSpots(const TCutLines &lines, double leastWidth, TCutSt
     if (leastWidth <= 0)
         return spots;
     const CL::Paths narrow = TooNarrow(KeptWood(lines, style), leastWidth);
-    CL::Clipper clipper;
-    clipper.StrictlySimple(true);
-    clipper.AddPaths(narrow, CL::ptSubject, true);
     CL::PolyTree tree;
-    clipper.Execute(CL::ctUnion, tree, CL::pftNonZero, CL::pftNonZero);
+    BooleanTree(narrow, tree, CL::pftNonZero, true);
     for (CL::PolyNode *node = tree.GetFirst(); node; node = node->GetNext()) {
         if (node->IsHole())
             continue;

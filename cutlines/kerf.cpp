@@ -30,28 +30,28 @@ constexpr double PinchJointRadius = 1.25;
 // them widens on both sides of its narrowest place so fast that a disc of
 // the kerf fits on each side and the two discs overlap; and it can leave
 // two pieces meeting at a point. Pieces grown by `radius` that meet are
-// joined through what lies within `radius` of both: these are the joints.
+// joined through what lies within `radius` of where they overlap: these
+// are the joints. All pairs at once: each grown piece counts one where it
+// lies, a frame round them all running the other way counts one off, and
+// what still counts is where two or more overlap.
 CL::Paths Joints(const CL::Paths &region, double radius)
 {
-    const std::vector<TPiecePaths> pieces = SeparatePieces(region);
-    std::vector<CL::Paths> grown;
-    grown.reserve(pieces.size());
-    for (const TPiecePaths &piece : pieces)
-        grown.push_back(RoundOffset(piece.paths, radius));
-    CL::Paths joints;
-    for (size_t i = 0; i < pieces.size(); ++i)
-        for (size_t j = i + 1; j < pieces.size(); ++j) {
-            const double reach = 2 * radius;
-            if (!pieces[i].bounds.adjusted(-reach, -reach, reach, reach).intersects(pieces[j].bounds))
-                continue;
-            const CL::Paths near = Combine(grown[i], grown[j], CL::ctIntersection);
-            if (near.empty())
-                continue;
-            const CL::Paths joint = Combine(RoundOffset(near, radius), Combine(grown[i], grown[j], CL::ctUnion),
-                                            CL::ctIntersection);
-            joints.insert(joints.end(), joint.begin(), joint.end());
-        }
-    return joints;
+    CL::Paths counted;
+    QRectF bounds;
+    for (const TPiecePaths &piece : SeparatePieces(region)) {
+        const CL::Paths grown = RoundOffset(piece.paths, radius);
+        counted.insert(counted.end(), grown.begin(), grown.end());
+        bounds |= piece.bounds;
+    }
+    const double reach = 2 * radius + 1;
+    CL::Path frame = RectanglePath(bounds.adjusted(-reach, -reach, reach, reach));
+    if (CL::Orientation(frame))
+        CL::ReversePath(frame);
+    counted.push_back(frame);
+    const CL::Paths overlaps = Boolean(counted, {}, CL::ctUnion, CL::pftPositive);
+    if (overlaps.empty())
+        return {};
+    return Combine(RoundOffset(overlaps, radius), RoundOffset(region, radius), CL::ctIntersection);
 }
 
 // The outline of a region edge by edge, filed by place, with where round
@@ -91,7 +91,7 @@ public:
             const QRectF around =
                 QRectF(m_edges[e].a, m_edges[e].b).normalized().adjusted(-within, -within, within, within);
             m_edges.Visit(around, [&](size_t f) {
-                if (f <= e)
+                if (f <= e || !BoundsMeet(m_edges[f], around))
                     return;
                 const auto [p, q] = NearestPoints(m_edges[e], m_edges[f]);
                 if (SquaredDistance(p, q) >= within * within)
@@ -236,6 +236,81 @@ CL::Paths CleanedWood(const CL::Paths &kept, double kerf)
     return region;
 }
 
+// Pieces of the letters this many kerfs apart and more are cleaned apart.
+// A closing welds pieces less than a kerf apart; a pinch joint reaches out
+// less than two thirds of one; only a pinch on each side of such a gap,
+// facing the other, could bring them near enough to weld.
+constexpr double IndependentGapKerfs = 2.5;
+
+// One group of pieces no other comes near: cleaned on its own, so that the
+// work follows each group's size rather than the whole blank's. Each sweep
+// of the polygon library costs by the number of edges a line across the
+// blank meets, and small letters put thousands of them on one line.
+struct TPieceGroup {
+    CL::Paths paths;
+    QRectF bounds;
+};
+
+int Root(std::vector<int> &parent, int i)
+{
+    while (parent[size_t(i)] != i)
+        i = parent[size_t(i)] = parent[size_t(parent[size_t(i)])];
+    return i;
+}
+
+// The pieces gathered into groups whose bounds lie more than `gap` apart.
+std::vector<TPieceGroup> GroupsApart(std::vector<TPiecePaths> pieces, double gap)
+{
+    const double half = gap / 2;
+    std::sort(pieces.begin(), pieces.end(),
+              [](const TPiecePaths &a, const TPiecePaths &b) { return a.bounds.left() < b.bounds.left(); });
+    std::vector<int> parent(pieces.size());
+    for (size_t i = 0; i < pieces.size(); ++i)
+        parent[i] = int(i);
+    // A sweep from left to right over the bounds, each grown by half the gap.
+    std::vector<size_t> active;
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        const QRectF grown = pieces[i].bounds.adjusted(-half, -half, half, half);
+        std::erase_if(active, [&](size_t a) { return pieces[a].bounds.right() + half < grown.left(); });
+        for (size_t a : active) {
+            const QRectF &other = pieces[a].bounds;
+            if (other.top() - half <= grown.bottom() && other.bottom() + half >= grown.top())
+                parent[size_t(Root(parent, int(a)))] = Root(parent, int(i));
+        }
+        active.push_back(i);
+    }
+    std::vector<TPieceGroup> groups;
+    std::vector<int> groupOf(pieces.size(), -1);
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        const size_t root = size_t(Root(parent, int(i)));
+        if (groupOf[root] < 0) {
+            groupOf[root] = int(groups.size());
+            groups.push_back({{}, pieces[i].bounds});
+        }
+        TPieceGroup &group = groups[size_t(groupOf[root])];
+        group.paths.insert(group.paths.end(), pieces[i].paths.begin(), pieces[i].paths.end());
+        group.bounds |= pieces[i].bounds;
+    }
+    return groups;
+}
+
+QRectF Grown(const QRectF &r, double by) { return r.adjusted(-by, -by, by, by); }
+
+// One group's letters as the blade leaves them in `style`, within `blank`.
+CL::Paths CleanedGroup(const TPieceGroup &group, double kerf, TCutStyle style, const QRectF &blank)
+{
+    if (style == TCutStyle::CutOut)
+        return CleanedWood(group.paths, kerf);
+    // The wood is the board round the letters, in a frame well beyond them
+    // (and beyond the blank, where they reach its edge); the letters are
+    // what is left of the blank near them.
+    const double margin = FrameMarginKerfs * kerf;
+    const CL::Paths frame{RectanglePath(Grown(group.bounds, margin))};
+    const CL::Paths wood = CleanedWood(Combine(frame, group.paths, CL::ctDifference), kerf);
+    const QRectF near = Grown(group.bounds, margin / 2) & blank;
+    return Combine({RectanglePath(near)}, wood, CL::ctDifference);
+}
+
 QRectF BlankRectangle(const TCutLines &lines) { return QRectF(QPointF(0, 0), QSizeF(lines.blankSize)); }
 } // namespace
 
@@ -243,20 +318,14 @@ TCutLines CleanedForKerf(const TCutLines &lines, double kerf, TCutStyle style)
 {
     if (kerf <= 0 || lines.letters.empty())
         return lines;
-    const CL::Paths letters = RegionOf(lines.letters);
-    CL::Paths cleaned;
-    if (style == TCutStyle::CutOut) {
-        cleaned = CleanedWood(letters, kerf);
-    } else {
-        // The wood is the board round the letters, in a frame well beyond
-        // the blank; the letters are what is left of the blank.
-        const double margin = FrameMarginKerfs * kerf;
-        const QRectF blank = BlankRectangle(lines);
-        const CL::Paths frame{RectanglePath(blank.adjusted(-margin, -margin, margin, margin))};
-        const CL::Paths wood = CleanedWood(Combine(frame, letters, CL::ctDifference), kerf);
-        cleaned = Combine({RectanglePath(blank)}, wood, CL::ctDifference);
-    }
     TCutLines result = lines;
-    result.letters = SimpleContours(WithoutHairlineLoops(cleaned, 2 * PinchPixels, kerf), kerf * kerf);
+    result.letters.clear();
+    const QRectF blank = BlankRectangle(lines);
+    for (const TPieceGroup &group : GroupsApart(SeparatePieces(RegionOf(lines.letters)), IndependentGapKerfs * kerf)) {
+        const CL::Paths cleaned = WithoutHairlineLoops(CleanedGroup(group, kerf, style, blank), 2 * PinchPixels, kerf);
+        std::vector<TCutContour> contours = SimpleContours(cleaned, kerf * kerf);
+        result.letters.insert(result.letters.end(), std::make_move_iterator(contours.begin()),
+                              std::make_move_iterator(contours.end()));
+    }
     return result;
 }

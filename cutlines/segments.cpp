@@ -35,6 +35,12 @@ std::optional<double> CrossingAt(QPointF a, QPointF b, QPointF c, QPointF d)
     return t;
 }
 
+bool BoundsMeet(const TSegment &s, const QRectF &zone)
+{
+    return std::max(s.a.x(), s.b.x()) >= zone.left() && std::min(s.a.x(), s.b.x()) <= zone.right() &&
+           std::max(s.a.y(), s.b.y()) >= zone.top() && std::min(s.a.y(), s.b.y()) <= zone.bottom();
+}
+
 std::pair<QPointF, QPointF> NearestPoints(const TSegment &s, const TSegment &t)
 {
     if (const auto along = CrossingAt(s.a, s.b, t.a, t.b)) {

@@ -21,6 +21,9 @@ double SquaredDistance(QPointF a, QPointF b);
 QPointF Closest(QPointF a, QPointF b, QPointF p);
 // Where along `a`-`b` (0 to 1) it crosses `c`-`d`, if it does.
 std::optional<double> CrossingAt(QPointF a, QPointF b, QPointF c, QPointF d);
+// Whether the segment's bounds meet `zone`; unlike QRectF's own test, this
+// holds for level and upright segments too.
+bool BoundsMeet(const TSegment &s, const QRectF &zone);
 // The nearest points of two segments, on `s` and on `t`.
 std::pair<QPointF, QPointF> NearestPoints(const TSegment &s, const TSegment &t);
 

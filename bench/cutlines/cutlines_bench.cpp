@@ -94,6 +94,41 @@ void BM_CutLinesWithBridgesFragileSpotsAndLoosePieces(benchmark::State &state)
 }
 BENCHMARK(BM_CutLinesWithBridgesFragileSpotsAndLoosePieces)->Unit(benchmark::kMillisecond);
 
+// The most letters a blank holds: the smallest letters, lines of them
+// filling the largest blank the window allows. The cost must follow the
+// blank, not the number of letters on it, for the window to keep up.
+constexpr int SmallestPoints = 10;
+
+void SetUpSmallLetters(TShapeControl &view)
+{
+    SetUpWorstCase(view);
+    QString text;
+    for (int line = 0; line < 20; ++line)
+        text += QStringLiteral("Walnut Cherry Maple Oak Ash Elm Birch Walnut Cherry Maple Oak Ash Elm Birch\n");
+    view.Caption()->setCaption(text);
+    view.Caption()->Font()->setStyle(0);
+    view.Caption()->Font()->setSize(SmallestPoints);
+    view.Caption()->FontFX()->setTracing(0);
+}
+
+void BM_SmallLetters(benchmark::State &state)
+{
+    TShapeControl view;
+    SetUpSmallLetters(view);
+    TStencilSettings settings;
+    settings.bridges = state.range(0) != 0;
+    settings.fragileSpots = settings.bridges;
+    size_t contours = 0;
+    for (auto _ : state) {
+        const TFinishedCutLines finished = FinishCutLines(BuildCutLines(PatternShapes(view, true)), settings);
+        if (settings.fragileSpots)
+            benchmark::DoNotOptimize(FindFragileSpots(finished.lines, settings.leastWidth, CutStyleOf(settings)).count);
+        contours = finished.lines.letters.size();
+    }
+    state.counters["contours"] = double(contours);
+}
+BENCHMARK(BM_SmallLetters)->ArgName("stencil")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 // An export as the commands run it, short of the disk: the cut lines built
 // from the view and finished, then written.
 template <bool (*Write)(const TCutLines &, QIODevice *)>
