@@ -119,10 +119,13 @@ struct TCandidate {
     double length = Unbounded;
 };
 
-std::vector<TCore> CoresOf(const CL::Paths &piece, double inset, int pieceIndex, int &nextId)
+std::vector<TCore> CoresOf(const TPiecePaths &piece, double inset, int pieceIndex, int &nextId)
 {
     std::vector<TCore> cores;
-    for (const TPiecePaths &part : SeparatePieces(RoundOffset(piece, -inset)))
+    // No disc that wide fits in a piece narrower than it.
+    if (std::min(piece.bounds.width(), piece.bounds.height()) <= 2 * inset)
+        return cores;
+    for (const TPiecePaths &part : SeparatePieces(RoundOffset(piece.paths, -inset)))
         cores.push_back({nextId++, pieceIndex, EdgesOf(part.paths), part.bounds, part.area});
     return cores;
 }
@@ -248,7 +251,7 @@ public:
                 board = i;
         const double inset = width / 2 + EndClearance;
         int nextId = 0;
-        std::vector<TCore> boardCores = CoresOf(pieces[board].paths, inset, int(board), nextId);
+        std::vector<TCore> boardCores = CoresOf(pieces[board], inset, int(board), nextId);
         if (boardCores.empty())
             return;
         const auto anchor = std::max_element(boardCores.begin(), boardCores.end(),
@@ -263,7 +266,7 @@ public:
                     m_targets.push_back({{*core}, false, 0, std::nullopt, 0});
         for (size_t i = 0; i < pieces.size(); ++i)
             if (i != board)
-                m_targets.push_back({CoresOf(pieces[i].paths, inset, int(i), nextId), true,
+                m_targets.push_back({CoresOf(pieces[i], inset, int(i), nextId), true,
                                      std::min(pieces[i].bounds.width(), pieces[i].bounds.height()), std::nullopt, 0});
     }
 
@@ -294,10 +297,16 @@ private:
     void HoldAllWithin(double reach, bool islandsOnly)
     {
         const TAllowed clearOfBar = [this](QPointF a, QPointF b) { return ClearOfBar(a, b); };
+        // After the first round, a target is looked at again only when wood
+        // within its reach was held since: nothing else has changed for it.
+        std::optional<std::vector<QRectF>> heldLastRound;
         for (bool progress = true; progress;) {
             progress = false;
+            std::vector<QRectF> heldThisRound;
             for (TTarget &target : m_targets) {
                 if (target.first || (islandsOnly && !target.island))
+                    continue;
+                if (heldLastRound && !Near(target, *heldLastRound, reach))
                     continue;
                 std::optional<TCandidate> best;
                 for (size_t c = 0; c < target.cores.size(); ++c) {
@@ -309,11 +318,22 @@ private:
                     continue;
                 target.first = TBridge{best->from, best->to, m_width};
                 m_bridges.push_back(*target.first);
-                for (const TCore &core : target.cores)
+                for (const TCore &core : target.cores) {
                     m_held.Add(core);
+                    heldThisRound.push_back(core.bounds);
+                }
                 progress = true;
             }
+            heldLastRound = std::move(heldThisRound);
         }
+    }
+
+    static bool Near(const TTarget &target, const std::vector<QRectF> &held, double reach)
+    {
+        return std::any_of(target.cores.begin(), target.cores.end(), [&](const TCore &core) {
+            const QRectF around = core.bounds.adjusted(-reach, -reach, reach, reach);
+            return std::any_of(held.begin(), held.end(), [&](const QRectF &r) { return around.intersects(r); });
+        });
     }
 
     // An island held by one bridge can still twist off: where a short
@@ -396,14 +416,17 @@ TBridgedCutLines WithStencilBridges(const TCutLines &lines, double bridgeWidth, 
     if (result.bridges.empty())
         return result;
     CL::Paths strips;
+    std::vector<QRectF> stripBounds;
     for (const TBridge &bridge : result.bridges) {
         const CL::Paths strip = StripPaths(bridge);
         strips.insert(strips.end(), strip.begin(), strip.end());
+        stripBounds.push_back(QRectF(bridge.from, bridge.to).normalized().adjusted(-bridge.width, -bridge.width,
+                                                                                   bridge.width, bridge.width));
     }
     result.lines.letters = SimpleContours(Combine(letters, strips, CL::ctDifference));
     // What the strips leave of the letters is cleaned for the blade like
     // the rest; the strips themselves are wood no narrower than the kerf.
-    result.lines = CleanedForKerf(result.lines, kerf, TCutStyle::Stencil);
+    result.lines = CleanedForKerfAgain(result.lines, kerf, TCutStyle::Stencil, stripBounds);
     return result;
 }
 

@@ -37,7 +37,9 @@ struct TBridgedCutLines {
 // A part of the board joined to the rest only by wood narrower than the
 // bridge and than `leastWidth` is tied like an island, where a short bridge
 // can. The strips are taken out of the letters; what they leave of the
-// letters narrower than `kerf` goes too, as the blade would take it.
+// letters narrower than `kerf` goes too, as the blade would take it. The
+// letters are taken as cleaned for `kerf` already: only those near a strip
+// are cleaned again.
 TBridgedCutLines WithStencilBridges(const TCutLines &lines, double bridgeWidth, double kerf, double leastWidth);
 
 // "1 island could not be bridged at 0.5 in": how the window and the exporter

@@ -314,18 +314,42 @@ CL::Paths CleanedGroup(const TPieceGroup &group, double kerf, TCutStyle style, c
 QRectF BlankRectangle(const TCutLines &lines) { return QRectF(QPointF(0, 0), QSizeF(lines.blankSize)); }
 } // namespace
 
-TCutLines CleanedForKerf(const TCutLines &lines, double kerf, TCutStyle style)
+namespace {
+bool Meets(const QRectF &bounds, const std::vector<QRectF> &areas)
+{
+    return std::any_of(areas.begin(), areas.end(), [&](const QRectF &area) { return area.intersects(bounds); });
+}
+
+// The letters cleaned group by group; with `changed`, only the groups
+// that meet a changed area, the others kept as they are.
+TCutLines Cleaned(const TCutLines &lines, double kerf, TCutStyle style, const std::vector<QRectF> *changed)
 {
     if (kerf <= 0 || lines.letters.empty())
         return lines;
     TCutLines result = lines;
     result.letters.clear();
     const QRectF blank = BlankRectangle(lines);
-    for (const TPieceGroup &group : GroupsApart(SeparatePieces(RegionOf(lines.letters)), IndependentGapKerfs * kerf)) {
-        const CL::Paths cleaned = WithoutHairlineLoops(CleanedGroup(group, kerf, style, blank), 2 * PinchPixels, kerf);
-        std::vector<TCutContour> contours = SimpleContours(cleaned, kerf * kerf);
+    const double gap = IndependentGapKerfs * kerf;
+    for (const TPieceGroup &group : GroupsApart(SeparatePieces(RegionOf(lines.letters)), gap)) {
+        std::vector<TCutContour> contours;
+        if (changed && !Meets(Grown(group.bounds, gap), *changed))
+            contours = SimpleContours(group.paths);
+        else
+            contours = SimpleContours(
+                WithoutHairlineLoops(CleanedGroup(group, kerf, style, blank), 2 * PinchPixels, kerf), kerf * kerf);
         result.letters.insert(result.letters.end(), std::make_move_iterator(contours.begin()),
                               std::make_move_iterator(contours.end()));
     }
     return result;
+}
+} // namespace
+
+TCutLines CleanedForKerf(const TCutLines &lines, double kerf, TCutStyle style)
+{
+    return Cleaned(lines, kerf, style, nullptr);
+}
+
+TCutLines CleanedForKerfAgain(const TCutLines &lines, double kerf, TCutStyle style, const std::vector<QRectF> &changed)
+{
+    return Cleaned(lines, kerf, style, &changed);
 }

@@ -20,3 +20,8 @@ enum class TCutStyle { CutOut, Stencil };
 // is a simple ring and no two come nearer than the kerf across waste. The
 // blank's outline stays as it is; a kerf of 0 changes nothing.
 TCutLines CleanedForKerf(const TCutLines &lines, double kerf, TCutStyle style);
+
+// The same for letters cleaned for this kerf and style already, but for
+// what lies in the `changed` areas: only the letters near those are cleaned
+// again, the others are kept as they are.
+TCutLines CleanedForKerfAgain(const TCutLines &lines, double kerf, TCutStyle style, const std::vector<QRectF> &changed);
