@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -97,6 +98,18 @@ TEST_F(BridgeCommandsTest, BridgesOpenEveryIslandOfTheShownCutLinesLive)
     EXPECT_EQ(NestedLines(RedLines()), 0);
     EXPECT_EQ(form.FinishedCutLines(PatternCutLines(*form.PatternView(), false)).lines.letters.size(), RedLines().size())
         << "the exports get what the overlay shows";
+
+    // Half an inch is wider than some middles: those keep their whole cut
+    // line, and the tip counts them.
+    host.QueueInputAnswer(QStringLiteral("1/2"));
+    form.BridgeWidth1->trigger();
+    const QString unbridged = form.PatternView()->toolTip().split('\n').last();
+    const QRegularExpressionMatch count =
+        QRegularExpression(QStringLiteral("^(\\d+) islands? could not be bridged at 0.5 in$")).match(unbridged);
+    ASSERT_TRUE(count.hasMatch()) << unbridged.toStdString();
+    EXPECT_GT(count.captured(1).toInt(), 0);
+    EXPECT_EQ(NestedLines(RedLines()), count.captured(1).toInt());
+
     form.StencilBridges1->trigger();
     EXPECT_EQ(NestedLines(RedLines()), 4);
 }
