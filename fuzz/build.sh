@@ -33,7 +33,7 @@ case "$target" in
     qt_flags
     "$cxx" "${sanitize[@]}" -I"$root" -DFRETCARD_VERSION='"fuzz"' \
       "$root/fuzz/exportoptions_fuzz.cpp" "$root/export/exportoptions.cpp" "$root/core/units.cpp" \
-      "$root/cutlines/cutwidths.cpp" "${qt[@]}" -o "$out/exportoptions_fuzz"
+      "$root/cutlines/cutwidths.cpp" "$root/cutlines/cuttexts.cpp" "${qt[@]}" -o "$out/exportoptions_fuzz"
     echo "$out/exportoptions_fuzz"
     ;;
   nameslist)
