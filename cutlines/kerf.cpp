@@ -312,9 +312,7 @@ CL::Paths CleanedGroup(const TPieceGroup &group, double kerf, TCutStyle style, c
 }
 
 QRectF BlankRectangle(const TCutLines &lines) { return QRectF(QPointF(0, 0), QSizeF(lines.blankSize)); }
-} // namespace
 
-namespace {
 bool Meets(const QRectF &bounds, const std::vector<QRectF> &areas)
 {
     return std::any_of(areas.begin(), areas.end(), [&](const QRectF &area) { return area.intersects(bounds); });
