@@ -4,6 +4,7 @@
 // through these, so all of them round the same way.
 
 #include "cutlines/cutlines.h"
+#include "cutlines/kerf.h"
 
 #include <polyclipping/clipper.hpp>
 
@@ -28,6 +29,10 @@ CL::Path RectanglePath(const QRectF &r);
 
 // The blank's area: inside its outline, or its whole rectangle without one.
 CL::Paths BlankPaths(const TCutLines &lines);
+
+// The wood the cut lines leave in `style`: the letters (and the bar joined
+// to them) cut out, or the board round them.
+CL::Paths KeptWood(const TCutLines &lines, TCutStyle style);
 
 // The area a path encloses, in square pixels, whichever way it runs.
 double AreaOf(const CL::Path &path);
