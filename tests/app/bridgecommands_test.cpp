@@ -45,14 +45,16 @@ protected:
     }
 };
 
-int OrangePixels(const QImage &image)
+int PixelsOf(const QImage &image, QRgb color)
 {
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == kOrange ? 1 : 0;
+            count += image.pixel(x, y) == color ? 1 : 0;
     return count;
 }
+
+int OrangePixels(const QImage &image) { return PixelsOf(image, kOrange); }
 
 // The CUT polylines of a DXF file, read by ezdxf, and how many lie inside another.
 QByteArray DxfNesting(const QString &path)
@@ -196,15 +198,6 @@ TEST_F(BridgeCommandsTest, WidthsAreAskedInInchesAndABadOneChangesNothing)
 
 namespace {
 constexpr QRgb kTeal = 0xFF008080;
-
-int PixelsOf(const QImage &image, QRgb color)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == color ? 1 : 0;
-    return count;
-}
 
 // The DRILL circles of a DXF file, read by ezdxf: how many, and their radius in inches.
 QByteArray DxfDrillCircles(const QString &path)
