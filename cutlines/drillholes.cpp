@@ -81,7 +81,7 @@ TDrillHole WidestPlace(const TRegion &region)
     if (middle.distance > widest.distance)
         widest = middle;
     if (size <= 0)
-        return {widest.centre, std::max(widest.distance, 0.0), true};
+        return {widest.centre, 0};
     std::priority_queue<TCell> queue;
     for (double x = bounds.left(); x < bounds.right(); x += size)
         for (double y = bounds.top(); y < bounds.bottom(); y += size)
@@ -97,7 +97,7 @@ TDrillHole WidestPlace(const TRegion &region)
         for (const QPointF corner : {QPointF(-half, -half), QPointF(half, -half), QPointF(-half, half), QPointF(half, half)})
             queue.emplace(cell.centre + corner, half, region);
     }
-    return {widest.centre, std::max(widest.distance, 0.0), false};
+    return {widest.centre, std::max(widest.distance, 0.0)};
 }
 
 // Every waste region no path from beyond the blank reaches without crossing
@@ -135,7 +135,7 @@ std::vector<TDrillHole> FindDrillHoles(const TCutLines &lines, TCutStyle style, 
     std::vector<TDrillHole> holes;
     for (const TRegion &cut : InsideCuts(lines, style)) {
         TDrillHole hole = WidestPlace(cut);
-        hole.tooSmall = hole.tooSmall || hole.clearance < drillDiameter / 2 + kerf;
+        hole.tooSmall = hole.clearance < drillDiameter / 2 + kerf;
         holes.push_back(hole);
     }
     // Read off left to right, as the blank is.
