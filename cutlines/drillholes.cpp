@@ -2,7 +2,6 @@
 
 #include "cutlines/clipperpaths.h"
 #include "cutlines/cuttexts.h"
-#include "cutlines/segments.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,6 +14,12 @@ using namespace CutPaths;
 
 // The widest place is searched out to the cut lines' own tolerance.
 constexpr double CentrePrecisionPixels = CutTolerancePixels;
+// Where the waste is equally wide all along a ridge (a straight slot, the
+// cut-out bar) the search would split squares all along it down to the
+// precision; after this many squares the widest place is known to a small
+// part of a pixel, and the clearance reported is the one measured at the
+// centre chosen, so a hole never claims more room than it has.
+constexpr int MostSquaresSearched = 2048;
 // How far beyond the blank the blade starts: far enough that the waste
 // reaching the blank's edge joins it, whatever the edge's rounding.
 constexpr double OutsideMarginPixels = 1.0;
@@ -22,22 +27,43 @@ constexpr double OutsideMarginPixels = 1.0;
 // An inside cut: its outer ring first, then the rings of the islands in it.
 using TRegion = std::vector<QPolygonF>;
 
-// How far `p` lies from the region's nearest edge: positive inside it,
-// negative outside.
-double SignedDistance(QPointF p, const TRegion &region)
-{
-    bool inside = false;
-    double nearest = std::numeric_limits<double>::infinity();
-    for (const QPolygonF &ring : region) {
-        for (qsizetype i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
-            const QPointF a = ring[j], b = ring[i];
-            if ((a.y() > p.y()) != (b.y() > p.y()) && p.x() < (b.x() - a.x()) * (p.y() - a.y()) / (b.y() - a.y()) + a.x())
-                inside = !inside;
-            nearest = std::min(nearest, SquaredDistance(p, Closest(a, b, p)));
-        }
+// The region's edges, each kept ready for measuring: the search measures
+// every edge from every square it looks at.
+class TRegionEdges {
+public:
+    explicit TRegionEdges(const TRegion &region)
+    {
+        for (const QPolygonF &ring : region)
+            for (qsizetype i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
+                const QPointF a = ring[j], run = ring[i] - ring[j];
+                const double squared = QPointF::dotProduct(run, run);
+                m_edges.push_back({a.x(), a.y(), run.x(), run.y(), squared > 0 ? 1 / squared : 0});
+            }
     }
-    return (inside ? 1 : -1) * std::sqrt(nearest);
-}
+
+    // How far `p` lies from the nearest edge: positive inside the region,
+    // negative outside.
+    double SignedDistance(QPointF p) const
+    {
+        bool inside = false;
+        double nearest = std::numeric_limits<double>::infinity();
+        for (const TEdge &e : m_edges) {
+            const double fromX = p.x() - e.x, fromY = p.y() - e.y;
+            if ((e.y > p.y()) != (e.y + e.dy > p.y()) && fromX < e.dx * fromY / e.dy)
+                inside = !inside;
+            const double along = std::clamp((fromX * e.dx + fromY * e.dy) * e.inverseSquaredLength, 0.0, 1.0);
+            const double offX = fromX - along * e.dx, offY = fromY - along * e.dy;
+            nearest = std::min(nearest, offX * offX + offY * offY);
+        }
+        return (inside ? 1 : -1) * std::sqrt(nearest);
+    }
+
+private:
+    struct TEdge {
+        double x, y, dx, dy, inverseSquaredLength;
+    };
+    std::vector<TEdge> m_edges;
+};
 
 // A square of the search: its centre's distance, and the most any point
 // of it could have.
@@ -47,8 +73,8 @@ struct TCell {
     double distance = 0;
     double best = 0;
 
-    TCell(QPointF c, double h, const TRegion &region)
-        : centre(c), half(h), distance(SignedDistance(c, region)), best(distance + h * std::numbers::sqrt2)
+    TCell(QPointF c, double h, const TRegionEdges &edges)
+        : centre(c), half(h), distance(edges.SignedDistance(c)), best(distance + h * std::numbers::sqrt2)
     {
     }
     bool operator<(const TCell &other) const { return best < other.best; }
@@ -71,13 +97,15 @@ QPointF CentroidOf(const QPolygonF &ring)
 
 // The centre of the largest circle the region holds, and its radius: the
 // squares covering the region are split, most promising first, until none
-// could hold a circle wider by more than the precision.
+// could hold a circle wider by more than the precision (or the search has
+// looked at enough of them).
 TDrillHole WidestPlace(const TRegion &region)
 {
     const QRectF bounds = region.front().boundingRect();
     const double size = std::min(bounds.width(), bounds.height());
-    TCell widest(CentroidOf(region.front()), 0, region);
-    const TCell middle(bounds.center(), 0, region);
+    const TRegionEdges edges(region);
+    TCell widest(CentroidOf(region.front()), 0, edges);
+    const TCell middle(bounds.center(), 0, edges);
     if (middle.distance > widest.distance)
         widest = middle;
     if (size <= 0)
@@ -85,17 +113,18 @@ TDrillHole WidestPlace(const TRegion &region)
     std::priority_queue<TCell> queue;
     for (double x = bounds.left(); x < bounds.right(); x += size)
         for (double y = bounds.top(); y < bounds.bottom(); y += size)
-            queue.emplace(QPointF(x + size / 2, y + size / 2), size / 2, region);
-    while (!queue.empty()) {
+            queue.emplace(QPointF(x + size / 2, y + size / 2), size / 2, edges);
+    for (int searched = 0; !queue.empty() && searched < MostSquaresSearched; ++searched) {
         const TCell cell = queue.top();
         queue.pop();
         if (cell.distance > widest.distance)
             widest = cell;
+        // The squares come largest possible distance first: none left can do better.
         if (cell.best - widest.distance <= CentrePrecisionPixels)
-            continue;
+            break;
         const double half = cell.half / 2;
         for (const QPointF corner : {QPointF(-half, -half), QPointF(half, -half), QPointF(-half, half), QPointF(half, half)})
-            queue.emplace(cell.centre + corner, half, region);
+            queue.emplace(cell.centre + corner, half, edges);
     }
     return {widest.centre, std::max(widest.distance, 0.0)};
 }

@@ -4,6 +4,7 @@
 #include "cutlines_test_support.h"
 
 #include <QJsonArray>
+#include <cmath>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -110,4 +111,23 @@ TEST(DrillHoles, ACutTooNarrowForTheDrillAndTwoKerfsIsFlaggedAndCounted)
 
     EXPECT_EQ(TooSmallForDrillText(2, DefaultDrillPixels), QStringLiteral("2 inside cuts too small for a 0.0625 in drill"));
     EXPECT_EQ(TooSmallForDrillText(1, 48), QStringLiteral("1 inside cut too small for a 0.5 in drill"));
+}
+
+TEST(DrillHoles, ALongSlotHasItsHoleOnItsMiddleLineAndTheRingRoundItInItsWidestCorner)
+{
+    // A slot 920 by 30 pixels, equally wide all along, in a frame of wood.
+    TCutLines lines;
+    lines.blankSize = QSize(960, 80);
+    lines.letters = {{QPolygonF(QRectF(10, 10, 940, 60)), false}, {QPolygonF(QRectF(20, 25, 920, 30)), true}};
+    const std::vector<TDrillHole> holes = FindDrillHoles(lines, TCutStyle::CutOut, DefaultDrillPixels, DefaultKerfPixels);
+    ASSERT_EQ(holes.size(), 1u);
+    EXPECT_NEAR(holes[0].clearance, 15, CutTolerancePixels);
+    EXPECT_NEAR(holes[0].centre.y(), 40, CutTolerancePixels);
+    EXPECT_FALSE(holes[0].tooSmall);
+    // In stencil style the slot is wood and the frame's ring round it the
+    // waste, widest in a corner: a circle touching both outer edges and the
+    // slot's corner, 15 and 10 pixels in from them.
+    const std::vector<TDrillHole> ring = FindDrillHoles(lines, TCutStyle::Stencil, DefaultDrillPixels, DefaultKerfPixels);
+    ASSERT_EQ(ring.size(), 1u);
+    EXPECT_NEAR(ring[0].clearance, 25 - std::sqrt(300.0), CutTolerancePixels);
 }
