@@ -26,6 +26,10 @@ const TWidthQuestion kKerfQuestion{
         return KerfProblem(pixels, blank, settings.bridgeWidth);
     }};
 
+const TWidthQuestion kDrillSizeQuestion{
+    QStringLiteral("Drill Size"), QStringLiteral("Diameter of the drill for the blade-entry holes, in inches:"),
+    [](double pixels, QSize blank, const TStencilSettings &) { return DrillSizeProblem(pixels, blank); }};
+
 std::optional<double> AskWidth(TDialogHost &host, const TWidthQuestion &question, double current, QSize blank,
                                const TStencilSettings &settings)
 {

@@ -1,6 +1,6 @@
 #pragma once
-// Stencil Bridges, Show Fragile Spots and the blade's kerf: how the Cut
-// Lines menu asks for the widths they work with. The settings last for the
+// Stencil Bridges, Show Fragile Spots, the blade's kerf and the drill for the
+// blade-entry holes: how the Cut Lines menu asks for the widths they work with. The settings last for the
 // run; they are no part of the pattern and no pattern file holds them.
 
 #include "cutlines/stencil.h"
@@ -21,6 +21,7 @@ struct TWidthQuestion {
 extern const TWidthQuestion kBridgeWidthQuestion;
 extern const TWidthQuestion kLeastWidthQuestion;
 extern const TWidthQuestion kKerfQuestion;
+extern const TWidthQuestion kDrillSizeQuestion;
 
 // Asks for a width through `host`, starting from `current` pixels. Returns
 // the new width, or nothing when the box was cancelled. A bare number is

@@ -1,5 +1,6 @@
 // The main window's stencil items in the Cut Lines menu: Stencil Bridges,
-// Show Fragile Spots and the widths the cut lines work with.
+// Show Fragile Spots, Show Drill Holes, Shade Waste and the widths the cut
+// lines work with.
 
 #include "app/bridgecommands.h"
 #include "app/cutlinesoverlay.h"
@@ -41,6 +42,9 @@ void TForm1::CreateStencilChecks()
     connect(BridgeWidth1, &QAction::triggered, this, m_guard.Guarded([this] { BridgeWidth1Click(); }));
     connect(LeastWidth1, &QAction::triggered, this, m_guard.Guarded([this] { LeastWidth1Click(); }));
     connect(BladeKerf1, &QAction::triggered, this, m_guard.Guarded([this] { BladeKerf1Click(); }));
+    connect(ShowDrillHoles1, &QAction::toggled, this, m_guard.Guarded([this] { ShowDrillHoles1Click(); }));
+    connect(ShadeWaste1, &QAction::toggled, this, m_guard.Guarded([this] { ShadeWaste1Click(); }));
+    connect(DrillSize1, &QAction::triggered, this, m_guard.Guarded([this] { DrillSize1Click(); }));
     // The spots and the notes belong to the overlay: they go when the cut lines go.
     connect(ShowCutLines1, &QAction::toggled, this, m_guard.Guarded([this] {
                 if (!ShowCutLines1->isChecked())
@@ -57,10 +61,14 @@ void TForm1::AddStencilItems()
     QAction *before = shown + 1 < items.size() ? items[shown + 1] : nullptr;
     StencilBridges1 = MenuItem(menu, QStringLiteral("Stencil &Bridges"), true);
     ShowFragileSpots1 = MenuItem(menu, QStringLiteral("Show &Fragile Spots"), true);
+    ShowDrillHoles1 = MenuItem(menu, QStringLiteral("Show &Drill Holes"), true);
+    ShadeWaste1 = MenuItem(menu, QStringLiteral("Shade &Waste"), true);
     BridgeWidth1 = MenuItem(menu, QStringLiteral("Bridge &Width..."), false);
     LeastWidth1 = MenuItem(menu, QStringLiteral("&Least Width of Wood..."), false);
     BladeKerf1 = MenuItem(menu, QStringLiteral("Blade &Kerf..."), false);
-    menu->insertActions(before, {StencilBridges1, ShowFragileSpots1, BridgeWidth1, LeastWidth1, BladeKerf1});
+    DrillSize1 = MenuItem(menu, QStringLiteral("D&rill Size..."), false);
+    menu->insertActions(before, {StencilBridges1, ShowFragileSpots1, ShowDrillHoles1, ShadeWaste1, BridgeWidth1,
+                                 LeastWidth1, BladeKerf1, DrillSize1});
 }
 
 TFinishedCutLines TForm1::FinishedCutLines(const TCutLines &built) const { return FinishCutLines(built, m_stencil); }
@@ -71,11 +79,16 @@ void TForm1::StencilBridges1Click()
     m_cutLinesOverlay->PatternChanged();
 }
 
-void TForm1::ShowFragileSpots1Click()
+void TForm1::ShowFragileSpots1Click() { SwitchCutLineMark(&TStencilSettings::fragileSpots, ShowFragileSpots1); }
+
+void TForm1::ShowDrillHoles1Click() { SwitchCutLineMark(&TStencilSettings::drillHoles, ShowDrillHoles1); }
+
+void TForm1::ShadeWaste1Click() { SwitchCutLineMark(&TStencilSettings::shadeWaste, ShadeWaste1); }
+
+void TForm1::SwitchCutLineMark(bool TStencilSettings::*mark, const QAction *item)
 {
-    m_stencil.fragileSpots = ShowFragileSpots1->isChecked();
-    // The spots are marked on the cut lines: asking for them shows those.
-    if (m_stencil.fragileSpots && !ShowCutLines1->isChecked())
+    m_stencil.*mark = item->isChecked();
+    if (m_stencil.*mark && !ShowCutLines1->isChecked())
         ShowCutLines1->setChecked(true);
     else
         m_cutLinesOverlay->PatternChanged();
@@ -86,6 +99,8 @@ void TForm1::BridgeWidth1Click() { AskStencilWidth(kBridgeWidthQuestion, &TStenc
 void TForm1::LeastWidth1Click() { AskStencilWidth(kLeastWidthQuestion, &TStencilSettings::leastWidth); }
 
 void TForm1::BladeKerf1Click() { AskStencilWidth(kKerfQuestion, &TStencilSettings::kerf); }
+
+void TForm1::DrillSize1Click() { AskStencilWidth(kDrillSizeQuestion, &TStencilSettings::drillDiameter); }
 
 void TForm1::AskStencilWidth(const TWidthQuestion &question, double TStencilSettings::*width)
 {
@@ -102,6 +117,8 @@ void TForm1::ShowCutLineNotes(const TFinishedCutLines &shown)
     QStringList tip{m_previewToolTip, LoosePiecesText(shown.loose.count)};
     if (shown.islandsNotBridged > 0)
         tip.append(IslandsNotBridgedText(shown.islandsNotBridged, m_stencil.bridgeWidth));
+    if (m_stencil.drillHoles)
+        tip.append(TooSmallForDrillText(TooSmallCount(shown.lines.marks.drillHoles), m_stencil.drillDiameter));
     if (m_stencil.fragileSpots) {
         const TFragileSpots spots = FindFragileSpots(shown.lines, m_stencil.leastWidth, CutStyleOf(m_stencil));
         m_fragileLayer->setGeometry(PatternView()->geometry());

@@ -13,6 +13,21 @@ namespace {
 // blank's right and bottom edges falls just outside the blank: the layer
 // reaches one pixel further so that those edges show too.
 constexpr QMargins kEdgeRoom(0, 0, 1, 1);
+// A see-through grey: over the white blank it gives the light grey of the
+// printed page, and the pattern stays visible beneath.
+const QColor kWasteShade(0, 0, 0, 38);
+// A sound drill hole is told apart from the red cut lines; one too large for
+// its cut is drawn in their red, heavier.
+const QPen kDrillHolePen(ColorToQColor(clTeal), 1);
+const QPen kTooSmallPen(ColorToQColor(clRed), 2);
+
+std::vector<TOverlayMark> DrillMarks(const TCutMarks &marks)
+{
+    QPainterPath sound, tooSmall;
+    for (const TDrillHole &hole : marks.drillHoles)
+        (hole.tooSmall ? tooSmall : sound).addPath(DrillMarkPath(hole, marks.drillDiameter));
+    return {{sound, kDrillHolePen}, {tooSmall, kTooSmallPen}};
+}
 
 std::vector<QPolygonF> Polylines(const TCutLines &lines)
 {
@@ -71,4 +86,6 @@ void TCutLinesOverlay::Rebuild()
     const TFinishedCutLines finished = Finish(built);
     // The letters' contours come first, so their numbers are the lines'.
     m_layer->setLines(Polylines(finished.lines), finished.loose.contours);
+    m_layer->setShade(ContoursPath(finished.lines.marks.waste), kWasteShade);
+    m_layer->setMarks(DrillMarks(finished.lines.marks));
 }

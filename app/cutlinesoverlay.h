@@ -1,6 +1,7 @@
 #pragma once
 // Show Cut Lines: the pattern's cut lines in red over the preview, its loose
-// pieces in blue, kept in step with every change of the pattern. They are built again only when the
+// pieces in blue, its drill holes and shaded waste when asked for, kept in
+// step with every change of the pattern. They are built again only when the
 // pattern changed, so repainting an unchanged preview costs nothing extra;
 // and they live in a layer of their own above the preview, so no snapshot,
 // export, print or pattern file ever contains them.

@@ -131,17 +131,24 @@ public:
     QAction *ExportDxf1 = nullptr;
     QAction *PrintCutLines1 = nullptr;
 
-    // --- Cut lines for a blade and a stencil: kerf, bridges, fragile spots --
+    // --- Cut lines for a blade and a stencil: kerf, bridges, fragile spots,
+    // --- blade-entry holes and the waste shaded --------------------------
     QAction *StencilBridges1 = nullptr;   // checkable: bridges tie the letters' islands
     QAction *ShowFragileSpots1 = nullptr; // checkable: the overlay marks too-narrow wood
+    QAction *ShowDrillHoles1 = nullptr;   // checkable: a drill mark in every inside cut
+    QAction *ShadeWaste1 = nullptr;       // checkable: what the blade removes in grey
     QAction *BridgeWidth1 = nullptr;
     QAction *LeastWidth1 = nullptr;
     QAction *BladeKerf1 = nullptr;
+    QAction *DrillSize1 = nullptr;
     void StencilBridges1Click();
     void ShowFragileSpots1Click();
+    void ShowDrillHoles1Click();
+    void ShadeWaste1Click();
     void BridgeWidth1Click();
     void LeastWidth1Click();
     void BladeKerf1Click();
+    void DrillSize1Click();
     const TStencilSettings &StencilSettings() const { return m_stencil; }
     // The pattern's cut lines as the overlay and the cut-line exports use
     // them, the kerf and the stencil settings applied.
@@ -271,6 +278,9 @@ private:
     void AddStencilItems();
     // Asks for one of the widths and shows the cut lines with the new one.
     void AskStencilWidth(const TWidthQuestion &question, double TStencilSettings::*width);
+    // Switches a mark of the cut lines on or off; the marks are drawn on the
+    // cut lines, so asking for one shows those.
+    void SwitchCutLineMark(bool TStencilSettings::*mark, const QAction *item);
     // Marks the fragile spots of the cut lines the overlay shows and tells
     // in the preview's tip what they hold; or clears all that.
     void ShowCutLineNotes(const TFinishedCutLines &shown);

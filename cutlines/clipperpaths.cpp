@@ -165,6 +165,15 @@ CL::Paths BlankPaths(const TCutLines &lines)
     return {RectanglePath(QRectF(QPointF(0, 0), QSizeF(lines.blankSize)))};
 }
 
+CL::Paths KeptWood(const TCutLines &lines, TCutStyle style)
+{
+    const CL::Paths blank = BlankPaths(lines);
+    const CL::Paths letters = RegionOf(lines.letters);
+    if (style == TCutStyle::CutOut)
+        return Combine(letters, blank, CL::ctIntersection);
+    return Combine(blank, letters, CL::ctDifference);
+}
+
 double AreaOf(const CL::Path &path) { return std::abs(CL::Area(path)) / (Scale * Scale); }
 
 CL::Paths RegionOf(const std::vector<TCutContour> &contours)

@@ -4,6 +4,7 @@
 // through these, so all of them round the same way.
 
 #include "cutlines/cutlines.h"
+#include "cutlines/kerf.h"
 
 #include <polyclipping/clipper.hpp>
 
@@ -38,6 +39,10 @@ CL::Paths BlankPaths(const TCutLines &lines);
 CL::Paths Boolean(const CL::Paths &subject, const CL::Paths &clip, CL::ClipType type, CL::PolyFillType fill);
 void BooleanTree(const CL::Paths &subject, CL::PolyTree &tree, CL::PolyFillType fill, bool strictlySimple);
 CL::Paths Offset(const CL::Paths &paths, double pixels, CL::JoinType join, double miterLimit, double arcTolerance);
+
+// The wood the cut lines leave in `style`: the letters (and the bar joined
+// to them) cut out, or the board round them.
+CL::Paths KeptWood(const TCutLines &lines, TCutStyle style);
 
 // The area a path encloses, in square pixels, whichever way it runs.
 double AreaOf(const CL::Path &path);

@@ -25,6 +25,27 @@ struct TCutContour {
     bool hole = false;
 };
 
+// A blade-entry hole: where the drill goes through an inside cut, so that
+// the blade can be threaded through the wood there.
+struct TDrillHole {
+    QPointF centre;
+    // How far the centre lies from the nearest cut line: the radius of the
+    // largest circle the inside cut holds.
+    double clearance = 0;
+    // Too narrow for the drill with a kerf of room on each side.
+    bool tooSmall = false;
+};
+
+// What is marked along with the cut lines, when asked for: nothing by default.
+struct TCutMarks {
+    double drillDiameter = 0;
+    // One in every inside cut.
+    std::vector<TDrillHole> drillHoles;
+    // What the blade removes, shaded on paper and on the screen; never in
+    // the files a machine cuts from, which would engrave a fill.
+    std::vector<TCutContour> waste;
+};
+
 struct TCutLines {
     QSize blankSize;
     // The welded letters (with the base bar), outer contours and holes.
@@ -33,6 +54,7 @@ struct TCutLines {
     std::vector<TCutContour> blank;
     // The base bar's area from edge to edge, when the letters stand on one.
     std::optional<QRectF> baseBar;
+    TCutMarks marks;
 };
 
 // The cut lines of what the view lays out: its letters, joined to the base

@@ -2,6 +2,7 @@
 
 #include "core/completewrites.h"
 #include "core/units.h"
+#include "cutlines/drillholes.h"
 #include "page/page.h"
 
 #include <QIODevice>
@@ -11,6 +12,15 @@
 
 namespace {
 constexpr double StrokePoints = 0.5;
+// Light enough that the cut lines and the marks stay clear on it, dark
+// enough to tell the waste from the wood at a glance, in print too.
+const QColor WasteShade(217, 217, 217);
+
+void PaintDrillMarks(QPainter &painter, const TCutMarks &marks)
+{
+    for (const TDrillHole &hole : marks.drillHoles)
+        painter.drawPath(DrillMarkPath(hole, marks.drillDiameter));
+}
 } // namespace
 
 void PaintCutLinesPage(QPainter &painter, const TCutLines &lines, const std::optional<QRectF> &source)
@@ -22,6 +32,7 @@ void PaintCutLinesPage(QPainter &painter, const TCutLines &lines, const std::opt
         painter.translate(-source->topLeft());
         painter.setClipRect(*source, Qt::IntersectClip);
     }
+    painter.fillPath(ContoursPath(lines.marks.waste), WasteShade);
     QPen pen(Qt::black);
     pen.setCosmetic(false);
     pen.setWidthF(StrokePoints / Units::kPointsPerInch * Units::kPixelsPerInch);
@@ -30,6 +41,7 @@ void PaintCutLinesPage(QPainter &painter, const TCutLines &lines, const std::opt
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(ContoursPath(lines.letters));
     painter.drawPath(ContoursPath(lines.blank));
+    PaintDrillMarks(painter, lines.marks);
     painter.restore();
 }
 

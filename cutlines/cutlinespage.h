@@ -1,7 +1,8 @@
 #pragma once
 // The cut lines on paper: the page the pattern's PDF export uses
 // (Page::PatternPageLayout), the pattern placed on it as page/ places it, at
-// full scale, in thin black vector strokes.
+// full scale, in thin black vector strokes: the waste shaded light grey
+// beneath them and the drill holes marked when the cut lines carry them.
 
 #include "cutlines/cutlines.h"
 

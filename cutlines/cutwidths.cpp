@@ -9,6 +9,7 @@ namespace {
 const QString kBridgeWidth = QStringLiteral("bridge width");
 const QString kLeastWidth = QStringLiteral("least width of wood");
 const QString kKerf = QStringLiteral("blade kerf");
+const QString kDrillSize = QStringLiteral("drill size");
 
 // A strip wider than the blank's shorter side could not lie on it at all.
 QString WiderThanTheBlank(const QString &what, double pixels, QSize blank)
@@ -38,6 +39,8 @@ QString BridgeWidthProblem(double pixels, QSize blank, double kerf)
 }
 
 QString LeastWidthProblem(double pixels, QSize blank) { return WidthProblem(kLeastWidth, pixels, blank); }
+
+QString DrillSizeProblem(double pixels, QSize blank) { return WidthProblem(kDrillSize, pixels, blank); }
 
 QString KerfProblem(double pixels, QSize blank, double bridgeWidth)
 {

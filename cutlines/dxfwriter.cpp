@@ -20,6 +20,7 @@ constexpr int ColourByLayer = 256;
 constexpr int WidthByLayer = -1;
 const std::string LettersLayer = "CUT";
 const std::string BlankLayer = "BLANK";
+const std::string DrillLayer = "DRILL";
 
 // The library writes every group through these four calls; its own writer
 // can only write to a file it opens by name, so this one collects the text
@@ -68,7 +69,21 @@ void WriteHeader(DL_Dxf &dxf, TextCollector &dw)
     dw.sectionEnd();
 }
 
-void WriteTables(DL_Dxf &dxf, TextCollector &dw)
+// Inches, y up from the blank's bottom edge.
+DL_VertexData InDrawing(QPointF p, int blankHeight)
+{
+    return DL_VertexData(p.x() / PixelsPerInch, (blankHeight - p.y()) / PixelsPerInch);
+}
+
+std::vector<std::string> LayersOf(const TCutLines &lines)
+{
+    std::vector<std::string> layers{"0", LettersLayer, BlankLayer};
+    if (!lines.marks.drillHoles.empty())
+        layers.push_back(DrillLayer);
+    return layers;
+}
+
+void WriteTables(DL_Dxf &dxf, TextCollector &dw, const std::vector<std::string> &layers)
 {
     dw.sectionTables();
     dxf.writeVPort(dw);
@@ -79,8 +94,8 @@ void WriteTables(DL_Dxf &dxf, TextCollector &dw)
     dxf.writeLinetype(dw, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
     dw.tableEnd();
 
-    dw.tableLayers(3);
-    for (const std::string &layer : {std::string("0"), LettersLayer, BlankLayer})
+    dw.tableLayers(int(layers.size()));
+    for (const std::string &layer : layers)
         dxf.writeLayer(dw, DL_LayerData(layer, 0),
                        DL_Attributes("", DL_Codes::black, WidthByLayer, "CONTINUOUS", 1.0));
     dw.tableEnd();
@@ -110,7 +125,6 @@ void WriteBlocks(DL_Dxf &dxf, TextCollector &dw)
     dw.sectionEnd();
 }
 
-// Inches, y up from the blank's bottom edge.
 void WriteContours(DL_Dxf &dxf, TextCollector &dw, const std::vector<TCutContour> &contours,
                    const std::string &layer, int blankHeight)
 {
@@ -118,8 +132,20 @@ void WriteContours(DL_Dxf &dxf, TextCollector &dw, const std::vector<TCutContour
     for (const TCutContour &contour : contours) {
         dxf.writePolyline(dw, DL_PolylineData(int(contour.points.size()), 0, 0, ClosedPolyline), attributes);
         for (const QPointF &p : contour.points)
-            dxf.writeVertex(dw, DL_VertexData(p.x() / PixelsPerInch, (blankHeight - p.y()) / PixelsPerInch));
+            dxf.writeVertex(dw, InDrawing(p, blankHeight));
         dxf.writePolylineEnd(dw);
+    }
+}
+
+// A circle of the drill's size at each hole: a machine drills there, or
+// the woodworker sees where to.
+void WriteDrillHoles(DL_Dxf &dxf, TextCollector &dw, const TCutMarks &marks, int blankHeight)
+{
+    const DL_Attributes attributes(DrillLayer, ColourByLayer, WidthByLayer, "BYLAYER", 1.0);
+    const double radius = marks.drillDiameter / 2 / PixelsPerInch;
+    for (const TDrillHole &hole : marks.drillHoles) {
+        const DL_VertexData centre = InDrawing(hole.centre, blankHeight);
+        dxf.writeCircle(dw, DL_CircleData(centre.x, centre.y, 0, radius), attributes);
     }
 }
 } // namespace
@@ -129,11 +155,12 @@ bool WriteCutLinesDxf(const TCutLines &lines, QIODevice *device)
     DL_Dxf dxf;
     TextCollector dw(DL_Codes::AC1015);
     WriteHeader(dxf, dw);
-    WriteTables(dxf, dw);
+    WriteTables(dxf, dw, LayersOf(lines));
     WriteBlocks(dxf, dw);
     dw.sectionEntities();
     WriteContours(dxf, dw, lines.letters, LettersLayer, lines.blankSize.height());
     WriteContours(dxf, dw, lines.blank, BlankLayer, lines.blankSize.height());
+    WriteDrillHoles(dxf, dw, lines.marks, lines.blankSize.height());
     dw.sectionEnd();
     dxf.writeObjects(dw);
     dxf.writeObjectsEnd(dw);

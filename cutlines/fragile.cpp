@@ -54,16 +54,6 @@ bool LargerThanACrumb(const QRectF &bounds)
 {
     return std::max(bounds.width(), bounds.height()) >= SmallestSpotPixels;
 }
-
-// The wood the cut lines leave: the letters cut out, or the board round them.
-CL::Paths KeptWood(const TCutLines &lines, TCutStyle style)
-{
-    const CL::Paths blank = BlankPaths(lines);
-    const CL::Paths letters = RegionOf(lines.letters);
-    if (style == TCutStyle::CutOut)
-        return Combine(letters, blank, CL::ctIntersection);
-    return Combine(blank, letters, CL::ctDifference);
-}
 } // namespace
 
 TFragileSpots FindFragileSpots(const TCutLines &lines, double leastWidth, TCutStyle style)

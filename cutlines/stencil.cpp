@@ -17,5 +17,12 @@ TFinishedCutLines FinishCutLines(const TCutLines &welded, const TStencilSettings
         finished.islandsNotBridged = bridged.islandsNotBridged;
     }
     finished.loose = FindLoosePieces(finished.lines, style);
+    TCutMarks &marks = finished.lines.marks;
+    if (settings.drillHoles) {
+        marks.drillDiameter = settings.drillDiameter;
+        marks.drillHoles = FindDrillHoles(finished.lines, style, settings.drillDiameter, settings.kerf);
+    }
+    if (settings.shadeWaste)
+        marks.waste = WasteOf(finished.lines, style);
     return finished;
 }

@@ -4,6 +4,7 @@
 // cut-line output takes.
 
 #include "cutlines/bridges.h"
+#include "cutlines/drillholes.h"
 #include "cutlines/fragile.h"
 #include "cutlines/kerf.h"
 #include "cutlines/loosepieces.h"
@@ -14,6 +15,9 @@ struct TStencilSettings {
     double bridgeWidth = DefaultBridgeWidthPixels;
     bool fragileSpots = false;
     double leastWidth = DefaultLeastWidthPixels;
+    bool drillHoles = false;
+    double drillDiameter = DefaultDrillPixels;
+    bool shadeWaste = false;
 };
 
 struct TFinishedCutLines {
@@ -27,6 +31,7 @@ struct TFinishedCutLines {
 TCutStyle CutStyleOf(const TStencilSettings &settings);
 
 // The welded cut lines cleaned for the blade's kerf, then bridged when the
-// bridges are on, with their loose pieces found: what the overlay shows and
-// every cut-line export and print takes.
+// bridges are on, with their loose pieces found and the drill holes and the
+// waste marked when asked for: what the overlay shows and every cut-line
+// export and print takes.
 TFinishedCutLines FinishCutLines(const TCutLines &welded, const TStencilSettings &settings);

@@ -47,6 +47,24 @@ void WriteGroup(QXmlStreamWriter &xml, const QString &id, const std::vector<TCut
     }
     xml.writeEndElement();
 }
+
+// A circle of the drill's size at each hole; the waste is never filled,
+// which a laser would engrave.
+void WriteDrillGroup(QXmlStreamWriter &xml, const TCutMarks &marks)
+{
+    xml.writeStartElement(QStringLiteral("g"));
+    xml.writeAttribute(QStringLiteral("id"), QStringLiteral("drill"));
+    for (const TDrillHole &hole : marks.drillHoles) {
+        xml.writeEmptyElement(QStringLiteral("circle"));
+        xml.writeAttribute(QStringLiteral("cx"), Number(hole.centre.x()));
+        xml.writeAttribute(QStringLiteral("cy"), Number(hole.centre.y()));
+        xml.writeAttribute(QStringLiteral("r"), Number(marks.drillDiameter / 2));
+        xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
+        xml.writeAttribute(QStringLiteral("stroke"), QStringLiteral("#000000"));
+        xml.writeAttribute(QStringLiteral("stroke-width"), Number(HairlinePixels));
+    }
+    xml.writeEndElement();
+}
 } // namespace
 
 bool WriteCutLinesSvg(const TCutLines &lines, QIODevice *device)
@@ -64,6 +82,8 @@ bool WriteCutLinesSvg(const TCutLines &lines, QIODevice *device)
                        QStringLiteral("0 0 %1 %2").arg(size.width()).arg(size.height()));
     WriteGroup(xml, QStringLiteral("cut"), lines.letters);
     WriteGroup(xml, QStringLiteral("blank"), lines.blank);
+    if (!lines.marks.drillHoles.empty())
+        WriteDrillGroup(xml, lines.marks);
     xml.writeEndDocument();
     return !xml.hasError();
 }

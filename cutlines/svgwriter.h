@@ -7,7 +7,8 @@
 
 class QIODevice;
 
-// Writes the letters (group "cut") and the blank (group "blank") to
+// Writes the letters (group "cut"), the blank (group "blank") and the drill
+// holes when marked (group "drill", one circle each) to
 // `device`, which must be open for writing. False when the device refused
 // a write.
 bool WriteCutLinesSvg(const TCutLines &lines, QIODevice *device);

@@ -33,11 +33,14 @@ const QString kExamples = QStringLiteral(
     "  fretcard-export --text \"Welcome Home\" --blank 30x4in --size 200 --format cutpdf --page a4 --output "
     "house.pdf\n"
     "  fretcard-export --text \"BOA 8\" --size 120 --blank 10x2in --bridges --bridge-width 2mm --least-width "
-    "0.0625in --format dxf --output stencil.dxf\n");
+    "0.0625in --format dxf --output stencil.dxf\n"
+    "  fretcard-export --text \"BOA 8\" --size 120 --blank 10x2in --drill 1/8in --shade-waste --format cutpdf "
+    "--output boa.pdf\n");
 
 const QString kBridgeWidthName = QStringLiteral("bridge-width");
 const QString kLeastWidthName = QStringLiteral("least-width");
 const QString kKerfName = QStringLiteral("kerf");
+const QString kDrillName = QStringLiteral("drill");
 constexpr double kNoBridges = std::numeric_limits<double>::infinity();
 
 // No pattern's blank is larger; a width it could not take is refused before
@@ -124,6 +127,13 @@ struct TOptionSet {
                             "The width the blade removes (default 0.01in): svg, dxf and cutpdf close gaps narrower "
                             "than this and drop wood narrower than this. 0 keeps the letters' outline exactly.",
                             "LENGTH"};
+    QCommandLineOption drill{kDrillName,
+                             "Mark a blade-entry hole of this diameter in every inside cut in svg, dxf and cutpdf, "
+                             "where the waste is widest (1/16in, 1.6mm or 6); the inside cuts too narrow for it with "
+                             "a kerf of room on each side are counted after each file.",
+                             "LENGTH"};
+    QCommandLineOption shadeWaste{"shade-waste", "Shade the waste light grey on cutpdf pages; svg and dxf never carry "
+                                                 "it, a cutter would engrave it."};
 
     std::vector<const QCommandLineOption *> All() const
     {
@@ -161,6 +171,8 @@ struct TOptionSet {
             &leastWidth,
             &report,
             &kerf,
+            &drill,
+            &shadeWaste,
         };
     }
 };
@@ -270,6 +282,10 @@ TStencilSettings StencilOf(const QCommandLineParser &parser, const TOptionSet &s
         if (!problem.isEmpty())
             throw TRefusal(WidthRefusal(kKerfName, parser.value(set.kerf), problem) + QLatin1Char('.'));
     }
+    stencil.drillHoles = parser.isSet(set.drill);
+    if (stencil.drillHoles)
+        stencil.drillDiameter = WidthIn(parser, set.drill, [](double pixels) { return DrillSizeProblem(pixels, kLargestBlank); });
+    stencil.shadeWaste = parser.isSet(set.shadeWaste);
     stencil.fragileSpots = parser.isSet(set.leastWidth);
     if (stencil.fragileSpots)
         stencil.leastWidth = WidthIn(parser, set.leastWidth, [](double pixels) { return LeastWidthProblem(pixels, kLargestBlank); });
@@ -501,6 +517,11 @@ QString StencilWidthsProblem(const TStencilSettings &stencil, QSize blank)
         const QString problem = LeastWidthProblem(stencil.leastWidth, blank);
         if (!problem.isEmpty())
             return WidthRefusal(kLeastWidthName, InchesWithUnit(stencil.leastWidth, kMessageDecimals), problem);
+    }
+    if (stencil.drillHoles) {
+        const QString problem = DrillSizeProblem(stencil.drillDiameter, blank);
+        if (!problem.isEmpty())
+            return WidthRefusal(kDrillName, InchesWithUnit(stencil.drillDiameter, kMessageDecimals), problem);
     }
     return {};
 }

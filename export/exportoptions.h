@@ -73,7 +73,8 @@ struct TExportOptions {
     std::optional<double> letterHeight; // pixels
     double margin = ExportLimits::kDefaultMarginPixels;
     TPaper paper = TPaper::Letter;
-    // The kerf and bridges for the cut-line formats, and the fragile-spot report.
+    // The kerf, bridges, drill holes and shading for the cut-line formats,
+    // and the fragile-spot report.
     TStencilSettings stencil;
     // Whether the fragile-spot report tells where each spot lies.
     bool reportSpots = false;
@@ -96,7 +97,7 @@ QString ExportHelpText();
 // "fretcard-export 1.7"
 QString ExportVersionText();
 
-// Why the kerf, the bridge width or the least width of wood in `stencil`
+// Why the kerf, the bridge width, the least width of wood or the drill size in `stencil`
 // cannot be used on a blank of `blank` pixels, naming the option (a phrase
 // without a full stop); empty when all can.
 QString StencilWidthsProblem(const TStencilSettings &stencil, QSize blank);

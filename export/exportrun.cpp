@@ -5,6 +5,7 @@
 #include "core/safefile.h"
 #include "cutlines/cutlines.h"
 #include "cutlines/cutlinespage.h"
+#include "cutlines/drillholes.h"
 #include "cutlines/dxfwriter.h"
 #include "cutlines/fragile.h"
 #include "cutlines/stencil.h"
@@ -197,9 +198,11 @@ struct TCutLineNotes {
     QStringList spotPlaces;
     int loosePieces = 0;
     int islandsNotBridged = 0;
+    int tooSmallForDrill = 0;
 
     void Add(const TCutLineNotes &other)
     {
+        tooSmallForDrill += other.tooSmallForDrill;
         fragileSpots += other.fragileSpots;
         spotPlaces += other.spotPlaces;
         loosePieces += other.loosePieces;
@@ -332,7 +335,7 @@ void TRunner::PrepareLook()
 // gives each name a blank of its own, each is checked as it is made.
 void TRunner::CheckWidthsSuitTheBlank()
 {
-    const bool anyWidth = m_options.stencil.bridges || m_options.stencil.fragileSpots;
+    const bool anyWidth = m_options.stencil.bridges || m_options.stencil.fragileSpots || m_options.stencil.drillHoles;
     if (!anyWidth || (m_options.fit && !m_options.namesFile.isEmpty()))
         return;
     const QString problem = WidthsProblemFor(m_options.fit ? LookFor(m_look.settings.Text) : m_look);
@@ -546,12 +549,14 @@ TCutLineNotes TRunner::NotesOn(const TFinishedCutLines &finished, const QString 
     TCutLineNotes notes = NotesOn(finished.lines, CutStyleOf(m_options.stencil), spotPrefix);
     notes.loosePieces = finished.loose.count;
     notes.islandsNotBridged = finished.islandsNotBridged;
+    notes.tooSmallForDrill = TooSmallCount(finished.lines.marks.drillHoles);
     return notes;
 }
 
 // Told after the file, without changing the exit status: the fragile spots
-// whenever asked for, even when quiet; what falls off when the file is cut
-// when anything does, unless quiet.
+// whenever asked for, even when quiet; unless quiet, what falls off when the
+// file is cut when anything does, and the inside cuts the drill is too large
+// for.
 void TRunner::Report(const QString &file, const TCutLineNotes &notes)
 {
     ++m_tally.written;
@@ -566,6 +571,8 @@ void TRunner::Report(const QString &file, const TCutLineNotes &notes)
         Notice(about + LoosePiecesText(notes.loosePieces));
     if (notes.islandsNotBridged > 0)
         Notice(about + IslandsNotBridgedText(notes.islandsNotBridged, m_options.stencil.bridgeWidth));
+    if (notes.tooSmallForDrill > 0)
+        Notice(about + TooSmallForDrillText(notes.tooSmallForDrill, m_options.stencil.drillDiameter));
 }
 
 // bmp or pdf.

@@ -3,9 +3,11 @@
 // Each input is a pattern: six setting bytes (face, size, kern, switches,
 // kerf, bridge width) and the text. Beyond "no crash", the finished cut
 // lines must be what a blade can follow: every contour a simple ring that
-// touches no other, none enclosing less than the kerf squared, and every
-// bridge wood of its full width from end to end, clear of the base bar.
+// touches no other, none enclosing less than the kerf squared, every
+// bridge wood of its full width from end to end, clear of the base bar, and
+// every drill hole in the waste, as far from the cut lines as it claims.
 #include "cutlines/clipperpaths.h"
+#include "cutlines/segments.h"
 #include "cutlines/stencil.h"
 #include "render/patternview.h"
 #include "render/fontsubstitution.h"
@@ -13,6 +15,7 @@
 
 #include <QApplication>
 #include <QLineF>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <array>
@@ -59,6 +62,8 @@ TInput InputOf(const std::uint8_t *data, std::size_t size)
     // Kerf 0 to 3 px, bridge width from the kerf to 24 px.
     input.settings.kerf = (data[4] % 13) / 4.0;
     input.settings.bridgeWidth = std::max(input.settings.kerf, 1.0 + (data[5] % 93) / 4.0);
+    input.settings.drillHoles = true;
+    input.settings.shadeWaste = true;
     const auto text = reinterpret_cast<const char *>(data + kSettingBytes);
     input.text = QString::fromUtf8(text, qsizetype(std::min(size - kSettingBytes, kLongestText)));
     return input;
@@ -188,6 +193,26 @@ void RequireBridgesHold(const TFinishedCutLines &finished)
     }
 }
 
+// Every drill hole lies in the shaded waste, with as much room round it as
+// it claims, and is flagged exactly when the drill and a kerf each side do
+// not fit.
+void RequireDrillHolesInWaste(const TFinishedCutLines &finished, const TStencilSettings &settings)
+{
+    const QPainterPath waste = ContoursPath(finished.lines.marks.waste);
+    for (const TDrillHole &hole : finished.lines.marks.drillHoles) {
+        Require(hole.clearance >= 0);
+        Require(hole.tooSmall == (hole.clearance < settings.drillDiameter / 2 + settings.kerf));
+        if (hole.clearance <= kSlack)
+            continue;
+        Require(waste.contains(hole.centre));
+        for (const TCutContour &contour : finished.lines.letters) {
+            const QPolygonF &ring = contour.points;
+            for (qsizetype i = 0, j = ring.size() - 1; i < ring.size(); j = i++)
+                Require(Distance(hole.centre, Closest(ring[j], ring[i], hole.centre)) >= hole.clearance - kSlack);
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
@@ -209,6 +234,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (std::size_t contour : finished.loose.contours)
         Require(contour < letters.size());
     RequireBridgesHold(finished);
+    RequireDrillHolesInWaste(finished, input.settings);
     // Without a kerf the outline stays exactly as the letters draw it.
     if (input.settings.kerf > 0) {
         RequireRingsApart(letters);

@@ -23,11 +23,25 @@ void TLineOverlay::setLines(std::vector<QPolygonF> lines, std::vector<size_t> ma
     update();
 }
 
+void TLineOverlay::setShade(QPainterPath shade, const QColor &color)
+{
+    m_shade = std::move(shade);
+    m_shadeColor = color;
+    update();
+}
+
+void TLineOverlay::setMarks(std::vector<TOverlayMark> marks)
+{
+    m_marks = std::move(marks);
+    update();
+}
+
 void TLineOverlay::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     // Crisp like the pattern itself.
     painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillPath(m_shade, m_shadeColor);
     painter.setBrush(Qt::NoBrush);
     std::vector<bool> marked(m_lines.size(), false);
     for (size_t line : m_marked)
@@ -36,5 +50,9 @@ void TLineOverlay::paintEvent(QPaintEvent *)
     for (size_t line = 0; line < m_lines.size(); ++line) {
         painter.setPen(QPen(marked[line] ? m_markColor : m_color, kLineWidth));
         painter.drawPolygon(m_lines[line]);
+    }
+    for (const TOverlayMark &mark : m_marks) {
+        painter.setPen(mark.pen);
+        painter.drawPath(mark.path);
     }
 }

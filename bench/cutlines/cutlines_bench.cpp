@@ -129,6 +129,30 @@ void BM_SmallLetters(benchmark::State &state)
 }
 BENCHMARK(BM_SmallLetters)->ArgName("stencil")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// What is marked on the finished cut lines: a drill hole in every inside
+// cut, the waste to shade, and the loose pieces; cut-out style (argument 0)
+// and stencil style with bridges (1).
+void BM_DrillHolesShadingAndLoosePieces(benchmark::State &state)
+{
+    TShapeControl view;
+    SetUpWorstCase(view);
+    TStencilSettings settings;
+    settings.bridges = state.range(0) != 0;
+    const TCutStyle style = CutStyleOf(settings);
+    const TCutLines lines = FinishCutLines(BuildCutLines(PatternShapes(view, true)), settings).lines;
+    size_t holes = 0;
+    for (auto _ : state) {
+        const std::vector<TDrillHole> drilled = FindDrillHoles(lines, style, settings.drillDiameter, settings.kerf);
+        const std::vector<TCutContour> waste = WasteOf(lines, style);
+        const TLoosePieces loose = FindLoosePieces(lines, style);
+        holes = drilled.size();
+        benchmark::DoNotOptimize(waste.data());
+        benchmark::DoNotOptimize(loose.count);
+    }
+    state.counters["holes"] = double(holes);
+}
+BENCHMARK(BM_DrillHolesShadingAndLoosePieces)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 // An export as the commands run it, short of the disk: the cut lines built
 // from the view and finished, then written.
 template <bool (*Write)(const TCutLines &, QIODevice *)>

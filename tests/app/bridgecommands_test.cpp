@@ -1,4 +1,5 @@
-// Stencil Bridges and Show Fragile Spots on the real main window.
+// Stencil Bridges, Show Fragile Spots, Show Drill Holes and Shade Waste on the
+// real main window.
 #include "app/fretcard1.h"
 
 #include "app/cutlinesoverlay.h"
@@ -45,14 +46,16 @@ protected:
     }
 };
 
-int OrangePixels(const QImage &image)
+int PixelsOf(const QImage &image, QRgb color)
 {
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == kOrange ? 1 : 0;
+            count += image.pixel(x, y) == color ? 1 : 0;
     return count;
 }
+
+int OrangePixels(const QImage &image) { return PixelsOf(image, kOrange); }
 
 // The CUT polylines of a DXF file, read by ezdxf, and how many lie inside another.
 QByteArray DxfNesting(const QString &path)
@@ -205,3 +208,63 @@ TEST_F(BridgeCommandsTest, WidthsAreAskedInInchesAndABadOneChangesNothing)
               QStringLiteral("The bridge width must not be narrower than the blade kerf, 0.02 in."));
 }
 } // namespace
+
+namespace {
+constexpr QRgb kTeal = 0xFF008080;
+
+// The DRILL circles of a DXF file, read by ezdxf: how many, and their radius in inches.
+QByteArray DxfDrillCircles(const QString &path)
+{
+    const char *script = R"(
+import sys, ezdxf
+circles = ezdxf.readfile(sys.argv[1]).modelspace().query('CIRCLE[layer=="DRILL"]')
+print(len(circles), sorted(set(c.dxf.radius for c in circles)))
+)";
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QString::fromLatin1(script), path});
+    python.waitForFinished(60000);
+    return python.readAllStandardOutput().trimmed();
+}
+} // namespace
+
+TEST_F(BridgeCommandsTest, DrillHolesAndTheShadedWasteShowOnThePreviewAndTheDrillGoesIntoTheExports)
+{
+    form.Edit1->setText(QStringLiteral("BOA"));
+    const QString ownTip = form.PatternView()->toolTip();
+    const QPoint waste(12, 12); // the blank's corner, away from the letters
+    const int white = qGray(GrabView().pixel(waste));
+
+    form.ShowDrillHoles1->trigger();
+    EXPECT_TRUE(form.ShowCutLines1->isChecked()) << "the holes come with the cut lines";
+    EXPECT_GT(PixelsOf(GrabView(), kTeal), 20);
+    EXPECT_EQ(form.PatternView()->toolTip().toStdString(),
+              (ownTip + "\n2 loose pieces\n0 inside cuts too small for a 0.0625 in drill").toStdString());
+
+    host.QueueInputAnswer(QStringLiteral("1/2"));
+    form.DrillSize1->trigger();
+    EXPECT_EQ(host.Inputs.back().Caption, QStringLiteral("Drill Size"));
+    EXPECT_EQ(host.Inputs.back().Value, QStringLiteral("0.0625")) << "opens on 1/16 in";
+    EXPECT_TRUE(form.PatternView()->toolTip().endsWith(" inside cuts too small for a 0.5 in drill"));
+    EXPECT_FALSE(form.PatternView()->toolTip().endsWith("\n0 inside cuts too small for a 0.5 in drill"));
+    host.QueueInputAnswer(QStringLiteral("0"));
+    host.QueueMessageAnswer(mrOk);
+    form.DrillSize1->trigger();
+    EXPECT_EQ(host.Messages.back().Text, QStringLiteral("The drill size must be more than zero."));
+    EXPECT_DOUBLE_EQ(form.StencilSettings().drillDiameter, 48);
+
+    form.ShadeWaste1->trigger();
+    const int shaded = qGray(GrabView().pixel(waste));
+    EXPECT_LT(shaded, white - 20);
+    EXPECT_GT(shaded, 160);
+    form.ShadeWaste1->trigger();
+    EXPECT_EQ(qGray(GrabView().pixel(waste)), white);
+
+    QTemporaryDir target;
+    host.QueueFileName(target.filePath(QStringLiteral("drilled.dxf")));
+    form.ExportDxf1->trigger();
+    EXPECT_EQ(DxfDrillCircles(target.filePath(QStringLiteral("drilled.dxf"))), "4 [0.25]") << "B: 2, O: 1, A: 1";
+
+    form.ShowDrillHoles1->trigger();
+    EXPECT_EQ(PixelsOf(GrabView(), kTeal), 0);
+    EXPECT_EQ(form.PatternView()->toolTip().toStdString(), (ownTip + "\n2 loose pieces").toStdString());
+}

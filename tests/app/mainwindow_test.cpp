@@ -174,8 +174,9 @@ TEST_F(MainWindowTest, TheMenuHoldsTheCommandsInOrder)
               QStringList({"Open", "Save As", "-", "Export BMP", "Export PDF", "-", "Reset", "Print", "Exit"}));
     ASSERT_NE(top[2]->menu(), nullptr);
     EXPECT_EQ(itemsOf(top[2]->menu()),
-              QStringList({"&Show Cut Lines", "Stencil &Bridges", "Show &Fragile Spots", "Bridge &Width...",
-                           "&Least Width of Wood...", "Blade &Kerf...", "-", "Export Cut Lines &PDF", "Export S&VG", "Export &DXF",
+              QStringList({"&Show Cut Lines", "Stencil &Bridges", "Show &Fragile Spots", "Show &Drill Holes",
+                           "Shade &Waste", "Bridge &Width...", "&Least Width of Wood...", "Blade &Kerf...",
+                           "D&rill Size...", "-", "Export Cut Lines &PDF", "Export S&VG", "Export &DXF",
                            "P&rint Cut Lines"}));
     EXPECT_EQ(top[2]->menu()->actions().value(0), form.ShowCutLines1);
     EXPECT_TRUE(form.ShowCutLines1->isCheckable());

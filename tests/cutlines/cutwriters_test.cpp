@@ -4,6 +4,7 @@
 
 #include "cutlines/cutlinespage.h"
 #include "cutlines/dxfwriter.h"
+#include "cutlines/stencil.h"
 #include "cutlines/svgwriter.h"
 
 #include <QBuffer>
@@ -282,6 +283,69 @@ TEST(CutLineFiles, DxfReadsBackInInchesWithTheSameContoursYUp)
     EXPECT_NEAR(lowest, 5 / 96.0, 1e-6);
     ASSERT_EQ(OnLayer(report, QStringLiteral("BLANK")).size(), 1u);
     EXPECT_NEAR(OnLayer(report, QStringLiteral("BLANK"))[0].lowestY, 0, 1e-6);
+}
+
+// A frame 144 by 48 pixels round one inside cut 96 by 24, on a blank 192 by
+// 96, finished with a drill hole and, when `shade`, the waste shaded.
+TCutLines FrameWithDrillHole(bool shade)
+{
+    TCutLines lines;
+    lines.blankSize = QSize(192, 96);
+    lines.letters = {{QPolygonF(QRectF(24, 24, 144, 48)), false}, {QPolygonF(QRectF(48, 36, 96, 24)), true}};
+    TStencilSettings settings;
+    settings.drillHoles = true;
+    settings.shadeWaste = shade;
+    return FinishCutLines(lines, settings).lines;
+}
+
+// The cut-line page rendered at 96 dpi, in grey levels, cut to the pattern.
+QImage RenderedPattern(const QTemporaryDir &dir, const QString &name, const TCutLines &lines)
+{
+    const QString pdf = WriteFile(dir, name + QStringLiteral(".pdf"), lines, WriteCutLinesPdf);
+    const TToolRun render = RunTool(QStringLiteral("pdftoppm"),
+                                    {QStringLiteral("-png"), QStringLiteral("-gray"), QStringLiteral("-r"),
+                                     QStringLiteral("96"), QStringLiteral("-singlefile"), pdf, dir.filePath(name)});
+    EXPECT_EQ(render.exitCode, 0) << render.err.constData();
+    const int corner = int(std::lround(96 / 2.54));
+    return QImage(dir.filePath(name + QStringLiteral(".png"))).copy(QRect(QPoint(corner, corner), lines.blankSize));
+}
+
+TEST(CutLineFiles, DrillHolesGoIntoEveryFileAndOnlyThePageShadesTheWaste)
+{
+    REQUIRE_TOOL(QStringLiteral("rsvg-convert"));
+    REQUIRE_TOOL(QStringLiteral("pdftoppm"));
+    const TCutLines shaded = FrameWithDrillHole(true);
+    const TCutLines plain = FrameWithDrillHole(false);
+    ASSERT_EQ(shaded.marks.drillHoles.size(), 1u);
+    EXPECT_NEAR(shaded.marks.drillHoles[0].centre.x(), 96, 0.1);
+    EXPECT_NEAR(shaded.marks.drillHoles[0].centre.y(), 48, 0.1);
+    EXPECT_EQ(Written(shaded, WriteCutLinesSvg), Written(plain, WriteCutLinesSvg)) << "no shade in the SVG";
+    EXPECT_EQ(Written(shaded, WriteCutLinesDxf), Written(plain, WriteCutLinesDxf)) << "no shade in the DXF";
+
+    // The SVG's circle: on its rim, not inside it.
+    QTemporaryDir dir;
+    const TToolRun svg = RunTool(QStringLiteral("rsvg-convert"),
+                                 {QStringLiteral("--dpi-x=96"), QStringLiteral("--dpi-y=96"),
+                                  QStringLiteral("--background-color=white"),
+                                  WriteFile(dir, QStringLiteral("drill.svg"), shaded, WriteCutLinesSvg)});
+    ASSERT_EQ(svg.exitCode, 0) << svg.err.constData();
+    const QImage drawn = QImage::fromData(svg.out).convertToFormat(QImage::Format_RGB32);
+    EXPECT_TRUE(MarkedAround(drawn, QPointF(96 + 3, 48)));
+    EXPECT_TRUE(MarkedAround(drawn, QPointF(96, 48 - 3)));
+    EXPECT_FALSE(Marked(drawn, 96, 48));
+
+    // The page: grey waste round the frame and in its inside cut, white
+    // wood, the drill's cross dark; no grey at all without the shade.
+    const QImage page = RenderedPattern(dir, QStringLiteral("shaded"), shaded);
+    const QImage bare = RenderedPattern(dir, QStringLiteral("plain"), plain);
+    for (const QPoint waste : {QPoint(8, 8), QPoint(180, 90), QPoint(60, 48)}) {
+        EXPECT_GT(qGray(page.pixel(waste)), 160) << waste.x() << "," << waste.y();
+        EXPECT_LT(qGray(page.pixel(waste)), 240) << waste.x() << "," << waste.y();
+        EXPECT_EQ(qGray(bare.pixel(waste)), 255) << waste.x() << "," << waste.y();
+    }
+    EXPECT_EQ(qGray(page.pixel(30, 30)), 255) << "wood";
+    EXPECT_LT(qGray(page.pixel(96, 48)), qGray(page.pixel(60, 48))) << "the cross, over the shade";
+    EXPECT_TRUE(Marked(bare, 96, 48)) << "the cross";
 }
 
 TEST(CutLineFiles, PdfIsOneVectorLetterPageAtFullScale)

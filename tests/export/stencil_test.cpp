@@ -1,6 +1,7 @@
-// --kerf, --bridges, --bridge-width, --least-width and --report: the cut
-// lines read back by ezdxf and shapely, the widths refused as the window
-// refuses them, and what the cut lines hold told on standard error.
+// --kerf, --bridges, --bridge-width, --least-width, --report, --drill and
+// --shade-waste: the cut lines read back by ezdxf and shapely, the widths
+// refused as the window refuses them, and what the cut lines hold told on
+// standard error.
 #include "export/exportoptions.h"
 #include "export_test_support.h"
 #include "support/cutlinescheck.h"
@@ -174,4 +175,39 @@ TEST(StencilExport, KerfZeroKeepsTheExactOutlineWithItsSpecksTheDefaultDropsThem
     EXPECT_GT(before["small"].toInt() + before["touching"].toInt() + before["near"].toInt(), 0);
     EXPECT_EQ(after["small"].toInt() + after["touching"].toInt() + after["near"].toInt() + after["invalid"].toInt(), 0);
     EXPECT_NEAR(after["area"].toDouble(), before["area"].toDouble(), before["area"].toDouble() / 100);
+}
+
+TEST(StencilExport, DrillHolesAreMarkedTheCutsTooSmallToldAndTheWasteShadedOnRequestOnly)
+{
+    if (!cutcheck::Available() || !HaveTools({"pdftoppm"}))
+        GTEST_SKIP() << "/usr/bin/python3 with ezdxf and shapely, or pdftoppm, is missing";
+    QTemporaryDir dir;
+    const QStringList boa8{"--text", "BOA 8", "--size", "120", "--blank", "10inx3in", "--vpos", "60"};
+    const QString drilled = dir.filePath("drilled.dxf");
+    // Half an inch is too wide for the counters of B, A and 8, with a kerf each side.
+    const TRunResult run = RunExporter(boa8 + QStringList{"--drill", "0.5in", "--output", drilled});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.errors, "fretcard-export: " + drilled + ": 3 loose pieces\nfretcard-export: " + drilled +
+                              ": 5 inside cuts too small for a 0.5 in drill\n");
+    const QJsonObject check = cutcheck::Run({"drill", drilled, "cutout", "10", "3", "0.01"});
+    EXPECT_EQ(check["circles"].toInt(), 6);
+    EXPECT_EQ(check["cuts_with_one"].toInt(), 6);
+    EXPECT_EQ(Refusal({"--drill", "0", "--output", "a.dxf"}), "--drill 0: The drill size must be more than zero.");
+
+    // The picture stays as it is; the cut-line page is grey round the letters.
+    const QStringList marks{"--drill", "1/16in", "--shade-waste"};
+    for (const QString name : {"plain.bmp", "marked.bmp", "plain.pdf", "marked.pdf"}) {
+        const QStringList format = name.endsWith(".pdf") ? QStringList{"--format", "cutpdf"} : QStringList{};
+        ASSERT_EQ(RunExporter(boa8 + format + (name.startsWith("marked") ? marks : QStringList{}) +
+                              QStringList{"--output", dir.filePath(name)})
+                      .exitCode,
+                  0);
+    }
+    EXPECT_EQ(FileBytes(dir.filePath("marked.bmp")), FileBytes(dir.filePath("plain.bmp")));
+    // A point of the blank left of the letters, 1 cm from the paper's corner.
+    const QPoint waste(38 + 10, 38 + 100);
+    EXPECT_EQ(qGray(RenderPage(dir.filePath("plain.pdf"), 1, dir.filePath("plain")).pixel(waste)), 255);
+    const int shade = qGray(RenderPage(dir.filePath("marked.pdf"), 1, dir.filePath("marked")).pixel(waste));
+    EXPECT_GT(shade, 160);
+    EXPECT_LT(shade, 240);
 }

@@ -13,6 +13,14 @@ Usage:
   cutlines_check.py kept PLAIN BRIDGED
       For each piece of the plain file, left to right, how much of its area
       the bridged file still cuts out within the piece's bounds.
+  cutlines_check.py drill FILE STYLE BLANK_W BLANK_H KERF_IN
+      The DRILL circles against the waste the CUT contours leave in STYLE
+      (cutout: round the pieces; stencil: the pieces are the openings) on a
+      blank BLANK_W by BLANK_H: how many circles and inside cuts (waste not
+      reaching the blank's edge), how many cuts hold exactly one centre, how
+      many centres lie in waste, the radii, and for each circle, left to right, how far
+      its centre lies from the nearest CUT contour beyond its radius and
+      the kerf.
 Every length is in inches, as the files hold them. Prints one JSON object.
 """
 import itertools
@@ -20,7 +28,7 @@ import json
 import sys
 
 import ezdxf
-from shapely.geometry import LinearRing, Polygon, box
+from shapely.geometry import LinearRing, Point, Polygon, box
 from shapely.ops import unary_union
 
 PIXEL = 1 / 96
@@ -91,8 +99,30 @@ def kept_shares(plain, bridged):
     return {'kept': [after.intersection(box(*p.bounds)).area / p.area for p in pieces]}
 
 
+def check_drill(path, style, blank, kerf):
+    msp = ezdxf.readfile(path).modelspace()
+    rings = rings_of(path, 'CUT')
+    letters = unary_union(pieces_of(rings))
+    wood = letters.intersection(blank) if style == 'cutout' else blank.difference(letters)
+    waste = blank.difference(wood)
+    cuts = [p for p in parts(waste) if p.distance(blank.exterior) > SLACK]
+    circles = sorted(((Point(c.dxf.center.x, c.dxf.center.y), c.dxf.radius)
+                      for c in msp.query('CIRCLE[layer=="DRILL"]')), key=lambda c: (c[0].x, c[0].y))
+    lines = unary_union([r for r in rings])
+    return {
+        'circles': len(circles),
+        'inside_cuts': len(cuts),
+        'cuts_with_one': sum(1 for cut in cuts if sum(1 for c, _ in circles if cut.contains(c)) == 1),
+        'in_waste': sum(1 for c, _ in circles if waste.contains(c)),
+        'radii': sorted(set(r for _, r in circles)),
+        'spare': [lines.distance(c) - r - kerf for c, r in circles],
+    }
+
+
 def main(args):
-    if args[0] == 'rings':
+    if args[0] == 'drill':
+        result = check_drill(args[1], args[2], box(0, 0, float(args[3]), float(args[4])), float(args[5]))
+    elif args[0] == 'rings':
         result = check_rings(args[1], float(args[2]))
     elif args[0] == 'kept':
         result = kept_shares(args[1], args[2])
