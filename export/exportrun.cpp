@@ -7,6 +7,7 @@
 #include "cutlines/cutlinespage.h"
 #include "cutlines/dxfwriter.h"
 #include "cutlines/fragile.h"
+#include "cutlines/legend.h"
 #include "cutlines/stencil.h"
 #include "cutlines/svgwriter.h"
 #include "export/codepoint.h"
@@ -178,14 +179,20 @@ void WriteCutLinesTo(QIODevice *device, const TCutLines &lines, bool (*write)(co
 }
 
 // The cut lines of a tile; a pattern on a page of its own is drawn whole, as
-// the cut-line PDF of the window's page draws it.
-TPaintPattern PaintCutLines(const TCutLines &lines)
+// the cut-line PDF of the window's page draws it, and every page gets the
+// legend. `lines` and `legend` must outlive the pages.
+TPatternPages CutLinePages(const TCutLines &lines, const TLegend &legend)
 {
-    return [&lines](QPainter &page, const QRect &source) {
+    TPatternPages pages;
+    pages.pixels = lines.blankSize;
+    pages.name = legend.text;
+    pages.paint = [&lines](QPainter &page, const QRect &source) {
         if (source != QRect(QPoint(0, 0), lines.blankSize))
             ShiftToTile(page, source, lines.blankSize);
         PaintCutLinesPage(page, lines);
     };
+    pages.beside = [&legend](QPainter &page, QSize part) { PaintLegend(page, legend, part); };
+    return pages;
 }
 
 // What the exporter tells after a file about its cut lines.
@@ -240,7 +247,8 @@ private:
     void WriteOut(const QString &target, const TWriteContent &content);
     void WritePattern(const QString &target);
     void WritePicture(const QString &target);
-    void WriteCutLines(const QString &target, const TCutLines &lines);
+    void WriteCutLines(const QString &target, const TFinishedCutLines &finished);
+    TLegend LegendFor(const TFinishedCutLines &finished) const;
     TCutLineNotes NotesOn(const TCutLines &lines, TCutStyle style, const QString &spotPrefix = {}) const;
     TCutLineNotes NotesOn(const TFinishedCutLines &finished, const QString &spotPrefix = {}) const;
     void Report(const QString &file, const TCutLineNotes &notes);
@@ -261,6 +269,8 @@ private:
     TRunTally &m_tally;
     TPatternMaker m_maker;
     TPatternLook m_look;
+    // The pattern the maker shows now.
+    TPatternLook m_shown;
     // Standard input, kept where it can be read more than once.
     std::unique_ptr<QTemporaryFile> m_spooled;
     QString m_namesPath;
@@ -425,6 +435,7 @@ TPatternLook TRunner::LookFor(const QString &text)
     if (m_options.fit)
         look = m_maker.FittedAround(look, m_options.margin, m_minHeight);
     m_maker.Show(look);
+    m_shown = look;
     return look;
 }
 
@@ -518,7 +529,7 @@ void TRunner::WritePattern(const QString &target)
         return;
     }
     const TFinishedCutLines finished = CutLines();
-    WriteCutLines(target, finished.lines);
+    WriteCutLines(target, finished);
     Report(target, NotesOn(finished));
 }
 
@@ -577,14 +588,21 @@ void TRunner::WritePicture(const QString &target)
     }
     WriteOut(target, [&](QIODevice *device) {
         TTiledPdf pdf(device, m_options.paper);
-        pdf.AddPattern(picture.size(), PaintPicture(picture), m_maker.View().Bevel()->Width() > 0);
+        pdf.AddPattern({picture.size(), m_shown.settings.Text, PaintPicture(picture), {},
+                        m_maker.View().Bevel()->Width() > 0});
         pdf.Finish();
     });
 }
 
-// svg, dxf or cutpdf.
-void TRunner::WriteCutLines(const QString &target, const TCutLines &lines)
+TLegend TRunner::LegendFor(const TFinishedCutLines &finished) const
 {
+    return LegendOf(m_shown.settings.Text, finished, m_options.stencil);
+}
+
+// svg, dxf or cutpdf.
+void TRunner::WriteCutLines(const QString &target, const TFinishedCutLines &finished)
+{
+    const TCutLines &lines = finished.lines;
     if (m_options.format == TExportFormat::Svg) {
         WriteOut(target, [&lines](QIODevice *device) { WriteCutLinesTo(device, lines, &WriteCutLinesSvg); });
         return;
@@ -593,9 +611,10 @@ void TRunner::WriteCutLines(const QString &target, const TCutLines &lines)
         WriteOut(target, [&lines](QIODevice *device) { WriteCutLinesTo(device, lines, &WriteCutLinesDxf); });
         return;
     }
+    const TLegend legend = LegendFor(finished);
     WriteOut(target, [&](QIODevice *device) {
         TTiledPdf pdf(device, m_options.paper);
-        pdf.AddPattern(lines.blankSize, PaintCutLines(lines), false);
+        pdf.AddPattern(CutLinePages(lines, legend));
         pdf.Finish();
     });
 }
@@ -670,7 +689,8 @@ void TRunner::ExportListToOneFile()
                         return;
                     }
                     const TFinishedCutLines finished = CutLines();
-                    pdf.AddPattern(finished.lines.blankSize, PaintCutLines(finished.lines), false);
+                    const TLegend legend = LegendFor(finished);
+                    pdf.AddPattern(CutLinePages(finished.lines, legend));
                     notes.Add(NotesOn(finished, LineLabel(line) + QStringLiteral(": ")));
                 } catch (const std::bad_alloc &) {
                     Fail(LineLabel(line), kNotEnoughMemory);
