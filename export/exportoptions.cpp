@@ -120,6 +120,13 @@ struct TOptionSet {
                                   "LENGTH"};
     QCommandLineOption report{"report", "With --least-width: tell where each fragile spot lies, in inches from the "
                                         "blank's top-left corner."};
+    QCommandLineOption connect{"connect",
+                               "Set Kern to the largest value at which the letters of each word hold together as "
+                               "one piece, every join at least --least-width wide (1/16in unless given); dots and "
+                               "accents aside, words stay apart. With a base bar, also set VPos so that every "
+                               "letter on the baseline stands that far into the bar. What was set is told on "
+                               "standard error; a pattern no Kern joins is not written, and its letters that stay "
+                               "apart are named."};
     QCommandLineOption kerf{kKerfName,
                             "The width the blade removes (default 0.01in): svg, dxf and cutpdf close gaps narrower "
                             "than this and drop wood narrower than this. 0 keeps the letters' outline exactly.",
@@ -160,6 +167,7 @@ struct TOptionSet {
             &bridgeWidth,
             &leastWidth,
             &report,
+            &connect,
             &kerf,
         };
     }
@@ -434,6 +442,9 @@ TExportOptions OptionsOf(const QCommandLineParser &parser, const TOptionSet &set
         throw TRefusal(QStringLiteral("--same-height goes with --names and --fit."));
     options.allowMissing = parser.isSet(set.allowMissing);
     options.quiet = parser.isSet(set.quiet);
+    options.connect = parser.isSet(set.connect);
+    if (options.connect && options.overrides.kern)
+        throw TRefusal(QStringLiteral("--kern and --connect both set the Kern; give one of them."));
     options.paper = PaperOf(parser, set.page);
     options.stencil = StencilOf(parser, set);
     options.reportSpots = parser.isSet(set.report);

@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/inputfile.h"
 #include "core/safefile.h"
+#include "cutlines/connect.h"
 #include "cutlines/cutlines.h"
 #include "cutlines/cutlinespage.h"
 #include "cutlines/dxfwriter.h"
@@ -242,6 +243,9 @@ private:
     void CheckOutputFolder() const;
     int TallestFit();
     TPatternLook LookFor(const QString &text);
+    TPatternLook Connected(TPatternLook look);
+    TPatternLook StandingInTheBar(TPatternLook fitted);
+    void TellConnection(const QString &prefix);
     QString PatternProblem(const TPatternLook &look);
     void ExportOne(const QString &text, const QString &target, const QString &label);
     void WriteOut(const QString &target, const TWriteContent &content);
@@ -271,6 +275,10 @@ private:
     TPatternLook m_look;
     // The pattern the maker shows now.
     TPatternLook m_shown;
+    // With --connect, what was set for it ("Kern set to -12"), or why
+    // nothing could be.
+    QStringList m_connectNotes;
+    QString m_connectProblem;
     // Standard input, kept where it can be read more than once.
     std::unique_ptr<QTemporaryFile> m_spooled;
     QString m_namesPath;
@@ -432,17 +440,66 @@ TPatternLook TRunner::LookFor(const QString &text)
 {
     TPatternLook look = m_look;
     look.settings.Text = text;
-    if (m_options.fit)
+    m_connectNotes.clear();
+    m_connectProblem.clear();
+    if (m_options.connect)
+        look = Connected(look);
+    if (m_options.fit) {
         look = m_maker.FittedAround(look, m_options.margin, m_minHeight);
+        if (m_options.connect && m_connectProblem.isEmpty() && look.settings.Base)
+            look = StandingInTheBar(look);
+    }
     m_maker.Show(look);
     m_shown = look;
     return look;
+}
+
+// The Kern that joins the letters of every word and, with a base bar, the
+// VPos that stands them in it.
+TPatternLook TRunner::Connected(TPatternLook look)
+{
+    m_maker.Show(look);
+    const bool base = look.settings.Base;
+    const TConnection connection =
+        ConnectLetters([&](int kern) { return PatternLetters(m_maker.View(), base, kern); }, look.settings.VPos,
+                       ConnectWidthsOf(m_options.stencil));
+    if (!connection.kern) {
+        m_connectProblem = LettersApartText(connection);
+        return look;
+    }
+    look.settings.Kern = *connection.kern;
+    m_connectNotes.append(QStringLiteral("Kern set to %1").arg(*connection.kern));
+    if (connection.vpos && !m_options.fit) {
+        look.settings.VPos = *connection.vpos;
+        m_connectNotes.append(QStringLiteral("VPos set to %1").arg(*connection.vpos));
+    }
+    return look;
+}
+
+// A fitted blank puts the bar under the letters' lowest ink; the letters
+// that stand on the baseline are moved into it by the least width.
+TPatternLook TRunner::StandingInTheBar(TPatternLook fitted)
+{
+    m_maker.Show(fitted);
+    const std::optional<int> drop =
+        DropIntoBar(PatternLetters(m_maker.View(), true, fitted.settings.Kern), m_options.stencil.leastWidth);
+    if (drop && fitted.textOffset)
+        fitted.textOffset->ry() += *drop;
+    return fitted;
+}
+
+void TRunner::TellConnection(const QString &prefix)
+{
+    for (const QString &note : m_connectNotes)
+        Notice(prefix + note);
 }
 
 // Why the pattern the maker shows, `look`, must not be written; empty when
 // it may.
 QString TRunner::PatternProblem(const TPatternLook &look)
 {
+    if (!m_connectProblem.isEmpty())
+        return m_connectProblem;
     QString problem = BlankSizeProblem(BlankOf(look));
     if (problem.isEmpty())
         problem = WidthsProblemFor(look);
@@ -497,6 +554,7 @@ void TRunner::ExportOne(const QString &text, const QString &target, const QStrin
             Fail(label, problem);
             return;
         }
+        TellConnection(m_options.namesFile.isEmpty() ? QString() : label + QStringLiteral(": "));
         WritePattern(target);
     } catch (const EFretcardError &error) {
         Fail(Shown(target), error.message());
@@ -688,6 +746,7 @@ void TRunner::ExportListToOneFile()
                         Fail(LineLabel(line), problem);
                         return;
                     }
+                    TellConnection(LineLabel(line) + QStringLiteral(": "));
                     const TFinishedCutLines finished = CutLines();
                     const TLegend legend = LegendFor(finished);
                     pdf.AddPattern(CutLinePages(finished.lines, legend));

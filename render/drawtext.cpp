@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QPainter>
 #include <QRawFont>
+#include <QTextBoundaryFinder>
 #include <QTextOption>
 #include <algorithm>
 #include <cmath>
@@ -256,6 +257,49 @@ QRectF TextBlock::Ink() const
     return ink;
 }
 
+namespace {
+QPainterPath GlyphsOf(const QTextLine &line, int from, int length)
+{
+    QPainterPath outline;
+    for (const QGlyphRun &run : line.glyphRuns(from, length)) {
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype g = 0; g < glyphs.size(); ++g)
+            outline.addPath(run.rawFont().pathForGlyph(glyphs[g]).translated(positions[g]));
+    }
+    return outline;
+}
+} // namespace
+
+std::vector<TLetterShape> TextBlock::Letters() const
+{
+    std::vector<TLetterShape> letters;
+    const QString text = m_layout.text();
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    int word = 0;
+    for (int i = 0; i < m_layout.lineCount(); ++i) {
+        const QTextLine line = m_layout.lineAt(i);
+        const double baseline = line.position().y() + line.ascent();
+        const int end = line.textStart() + line.textLength();
+        bool inWord = false;
+        graphemes.setPosition(line.textStart());
+        for (int start = line.textStart(); start < end;) {
+            const int next = std::min(end, qMax(start + 1, int(graphemes.toNextBoundary())));
+            const QString letter = text.mid(start, next - start);
+            if (letter.trimmed().isEmpty()) {
+                word += inWord;
+                inWord = false;
+            } else {
+                letters.push_back({GlyphsOf(line, start, next - start), letter, word, baseline});
+                inWord = true;
+            }
+            start = next;
+        }
+        word += inWord;
+    }
+    return letters;
+}
+
 // A caption keeps its measured block and its drawn text: two layouts.
 constexpr size_t CachedLayouts = 2;
 
@@ -310,6 +354,10 @@ int DrawTextEx(TCanvas &canvas, const QString &text, TRect &rect, unsigned forma
         return block.Extent().height();
     }
     const QRect clip = shownArea.value_or(rect).ToQRect();
+    if (canvas.CapturingLetters()) {
+        canvas.AddLetters(block.Letters());
+        return block.Extent().height();
+    }
     if (canvas.PathOpen()) {
         // Glyphs wholly off the shown area are left out: a long text would
         // otherwise cost for every letter it has, not for those that show.

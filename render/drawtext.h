@@ -5,6 +5,7 @@
 // they always agree.
 
 #include "graphtypes.h"
+#include "patternshapes.h"
 
 #include <QFont>
 #include <QPainterPath>
@@ -57,6 +58,8 @@ public:
     // Where the glyph outlines of every line lie, shown or not: the bounds
     // Outline() would have without an area. Null for text without ink.
     QRectF Ink() const;
+    // Every letter that is no space, with its outline where Outline() puts it.
+    std::vector<TLetterShape> Letters() const;
 
 private:
     void Lay(const TRect &rect, unsigned format);
