@@ -13,6 +13,9 @@ Usage:
   cutlines_check.py kept PLAIN BRIDGED
       For each piece of the plain file, left to right, how much of its area
       the bridged file still cuts out within the piece's bounds.
+  cutlines_check.py joined FILE LEAST_WIDTH_IN
+      The wood of the CUT pieces where a disc of LEAST_WIDTH passes: its
+      parts' areas, largest first, and the pieces' whole area.
 Every length is in inches, as the files hold them. Prints one JSON object.
 """
 import itertools
@@ -91,8 +94,17 @@ def kept_shares(plain, bridged):
     return {'kept': [after.intersection(box(*p.bounds)).area / p.area for p in pieces]}
 
 
+def joined_parts(path, least_width):
+    wood = unary_union(pieces_of(rings_of(path, 'CUT')))
+    radius = least_width / 2 - PIXEL / 200
+    opened = wood.buffer(-radius, resolution=32).buffer(radius, resolution=32)
+    return {'parts': sorted((p.area for p in parts(opened)), reverse=True), 'area': wood.area}
+
+
 def main(args):
-    if args[0] == 'rings':
+    if args[0] == 'joined':
+        result = joined_parts(args[1], float(args[2]))
+    elif args[0] == 'rings':
         result = check_rings(args[1], float(args[2]))
     elif args[0] == 'kept':
         result = kept_shares(args[1], args[2])
