@@ -32,6 +32,8 @@ const QString kExamples = QStringLiteral(
     "  fretcard-export --names class.txt --letter-height 1.5in --fit --format svg --output plaques/\n"
     "  fretcard-export --text \"Welcome Home\" --blank 30x4in --size 200 --format cutpdf --page a4 --output "
     "house.pdf\n"
+    "  fretcard-export --text Sophie --font \"Dancing Script\" --base --connect --least-width 0.04in --format dxf "
+    "--output sophie.dxf\n"
     "  fretcard-export --text \"BOA 8\" --size 120 --blank 10x2in --bridges --bridge-width 2mm --least-width "
     "0.0625in --format dxf --output stencil.dxf\n");
 

@@ -1,5 +1,6 @@
 // The cut lines' worst case: a 960 x 289 blank with three lines of bold
 // 200-point letters pulled far together, welded to the base bar.
+#include "cutlines/connect.h"
 #include "cutlines/cutlines.h"
 #include "cutlines/cutlinespage.h"
 #include "cutlines/dxfwriter.h"
@@ -93,6 +94,31 @@ void BM_CutLinesWithBridgesFragileSpotsAndLoosePieces(benchmark::State &state)
     state.counters["spots"] = double(spots);
 }
 BENCHMARK(BM_CutLinesWithBridgesFragileSpotsAndLoosePieces)->Unit(benchmark::kMillisecond);
+
+// Connect Letters on the worst case, as the window and the exporter run it:
+// the whole search over the Kern range, laying the letters out anew for each
+// Kern tried, and the VPos for the bar.
+void BM_ConnectLetters(benchmark::State &state)
+{
+    TShapeControl view;
+    SetUpWorstCase(view);
+    const TConnectWidths widths = ConnectWidthsOf(TStencilSettings());
+    int kern = 0, tried = 0;
+    for (auto _ : state) {
+        tried = 0;
+        const TConnection connection = ConnectLetters(
+            [&](int k) {
+                ++tried;
+                return PatternLetters(view, true, k);
+            },
+            0, widths);
+        kern = connection.kern.value_or(PatternRanges::Kern.Max + 1);
+        benchmark::DoNotOptimize(connection.vpos);
+    }
+    state.counters["kern"] = kern;
+    state.counters["kerns_tried"] = tried;
+}
+BENCHMARK(BM_ConnectLetters)->Unit(benchmark::kMillisecond);
 
 // An export as the commands run it, short of the disk: the cut lines built
 // from the view and finished, then written.
