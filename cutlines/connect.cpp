@@ -54,6 +54,14 @@ std::map<int, TWord> WordsOf(const TPatternLetters &shapes)
     return words;
 }
 
+QString WordText(const TWord &word)
+{
+    QString text;
+    for (const TLetterShape *letter : word.letters)
+        text += letter->text;
+    return text;
+}
+
 CL::Paths UnionOf(const std::vector<CL::Paths> &parts, std::size_t except = SIZE_MAX)
 {
     CL::Paths all;
@@ -122,8 +130,6 @@ struct TJoinState {
     std::optional<std::pair<QString, QString>> wordsMeeting;
 };
 
-QString WordText(const TWord &word);
-
 TJoinState JoinStateOf(const TPatternLetters &shapes, const TConnectWidths &widths)
 {
     TJoinState state;
@@ -137,14 +143,6 @@ TJoinState JoinStateOf(const TPatternLetters &shapes, const TConnectWidths &widt
         previous = &word;
     }
     return state;
-}
-
-QString WordText(const TWord &word)
-{
-    QString text;
-    for (const TLetterShape *letter : word.letters)
-        text += letter->text;
-    return text;
 }
 
 // The letters of the words that are not one piece that lie outside each
