@@ -17,6 +17,9 @@ namespace {
 // outline pen (its width is a byte) and a pixel of rounding either side.
 constexpr qreal OutlinePenReach = 255 / 2 + 2;
 
+// How many line heights from where a letter starts its ink may reach.
+constexpr qreal LetterReachLines = 2;
+
 // Lines without word breaking never wrap: they are as wide as they need.
 constexpr qreal UnlimitedLineWidth = 1.0e7;
 
@@ -271,7 +274,7 @@ QPainterPath GlyphsOf(const QTextLine &line, int from, int length)
 }
 } // namespace
 
-std::vector<TLetterShape> TextBlock::Letters() const
+std::vector<TLetterShape> TextBlock::Letters(const QRectF &area) const
 {
     std::vector<TLetterShape> letters;
     const QString text = m_layout.text();
@@ -279,23 +282,33 @@ std::vector<TLetterShape> TextBlock::Letters() const
     int word = 0;
     for (int i = 0; i < m_layout.lineCount(); ++i) {
         const QTextLine line = m_layout.lineAt(i);
+        // A letter's ink lies within a few line heights of where it starts.
+        const qreal reach = LetterReachLines * line.height();
+        const QRectF reached = area.adjusted(-reach, -reach, reach, reach);
+        const std::optional<QRectF> &lineInk = m_lineInk[std::size_t(i)];
+        ++word;
+        if (lineInk && !lineInk->isNull() && !Meet(reached, *lineInk))
+            continue;
         const double baseline = line.position().y() + line.ascent();
         const int end = line.textStart() + line.textLength();
-        bool inWord = false;
+        bool reachedArea = false;
         graphemes.setPosition(line.textStart());
         for (int start = line.textStart(); start < end;) {
             const int next = std::min(end, qMax(start + 1, int(graphemes.toNextBoundary())));
             const QString letter = text.mid(start, next - start);
-            if (letter.trimmed().isEmpty()) {
-                word += inWord;
-                inWord = false;
-            } else {
+            const qreal x = line.cursorToX(start);
+            const bool near = x >= reached.left() && x <= reached.right();
+            // Letters run on in one direction: once past the area, the
+            // rest of the line is too.
+            if (!near && reachedArea)
+                break;
+            reachedArea = reachedArea || near;
+            if (letter.trimmed().isEmpty())
+                ++word;
+            else if (near)
                 letters.push_back({GlyphsOf(line, start, next - start), letter, word, baseline});
-                inWord = true;
-            }
             start = next;
         }
-        word += inWord;
     }
     return letters;
 }
@@ -355,7 +368,7 @@ int DrawTextEx(TCanvas &canvas, const QString &text, TRect &rect, unsigned forma
     }
     const QRect clip = shownArea.value_or(rect).ToQRect();
     if (canvas.CapturingLetters()) {
-        canvas.AddLetters(block.Letters());
+        canvas.AddLetters(block.Letters(canvas.ShowablePart(clip)));
         return block.Extent().height();
     }
     if (canvas.PathOpen()) {
