@@ -175,8 +175,8 @@ TEST_F(MainWindowTest, TheMenuHoldsTheCommandsInOrder)
     ASSERT_NE(top[2]->menu(), nullptr);
     EXPECT_EQ(itemsOf(top[2]->menu()),
               QStringList({"&Show Cut Lines", "Stencil &Bridges", "Show &Fragile Spots", "Bridge &Width...",
-                           "&Least Width of Wood...", "Blade &Kerf...", "-", "Export Cut Lines &PDF", "Export S&VG", "Export &DXF",
-                           "P&rint Cut Lines"}));
+                           "&Least Width of Wood...", "Blade &Kerf...", "Co&nnect Letters", "-", "Export Cut Lines &PDF",
+                           "Export S&VG", "Export &DXF", "P&rint Cut Lines"}));
     EXPECT_EQ(top[2]->menu()->actions().value(0), form.ShowCutLines1);
     EXPECT_TRUE(form.ShowCutLines1->isCheckable());
     EXPECT_FALSE(form.ShowCutLines1->isChecked());
