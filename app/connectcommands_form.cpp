@@ -14,6 +14,10 @@
 #include <QCheckBox>
 #include <QMenu>
 
+namespace {
+const QString kNoLettersToJoin = QStringLiteral("There are no letters to join.");
+} // namespace
+
 void TForm1::CreateConnectLetters()
 {
     auto *menu = qobject_cast<QMenu *>(ShowCutLines1->parent());
@@ -31,6 +35,10 @@ void TForm1::ConnectLetters1Click()
     const bool base = CheckBox3->isChecked();
     const TConnection connection = ConnectLetters([&](int kern) { return PatternLetters(view, base, kern); },
                                                   ScrollBar4->Position(), ConnectWidthsOf(m_stencil));
+    if (connection.noLetters) {
+        ShowMessage(DialogHost(), m_guard.ApplicationTitle(), kNoLettersToJoin);
+        return;
+    }
     if (!connection.kern) {
         ShowMessage(DialogHost(), m_guard.ApplicationTitle(), LettersApartText(connection) + QLatin1Char('.'));
         return;

@@ -268,6 +268,9 @@ TConnectWidths ConnectWidthsOf(const TStencilSettings &stencil) { return {stenci
 TConnection ConnectLetters(const TLettersAtKern &lettersAt, int vpos, const TConnectWidths &widths)
 {
     TConnection connection;
+    connection.noLetters = lettersAt(PatternRanges::Kern.Max).letters.empty();
+    if (connection.noLetters)
+        return connection;
     const TKernSearch search = LargestJoiningKern(lettersAt, widths);
     connection.kern = search.kern;
     connection.wordsMeeting = search.wordsMeeting;
@@ -283,6 +286,8 @@ TConnection ConnectLetters(const TLettersAtKern &lettersAt, int vpos, const TCon
 
 QString LettersApartText(const TConnection &connection)
 {
+    if (connection.noLetters)
+        return {};
     if (connection.wordsMeeting)
         return QStringLiteral("The letters of \"%1\" and \"%2\" join only where the two words run into each other")
             .arg(connection.wordsMeeting->first, connection.wordsMeeting->second);

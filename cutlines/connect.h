@@ -38,6 +38,8 @@ struct TConnection {
     // Without a Kern: the letters that stay apart even at the tightest
     // Kern, "o" in "Word" as ("o", "Word").
     std::vector<std::pair<QString, QString>> apart;
+    // Without a Kern: the text has no letters at all, so nothing changes.
+    bool noLetters = false;
     // Without a Kern: two neighbouring words that run into each other
     // before their letters join, as ("Olivia", "Grace").
     std::optional<std::pair<QString, QString>> wordsMeeting;
@@ -55,5 +57,5 @@ std::optional<int> DropIntoBar(const TPatternLetters &letters, double leastWidth
 
 // What Connect Letters tells when it cannot join the letters, without a
 // full stop: "No Kern from -100 to 100 joins the letters of every word:
-// "i" in "Hi" stays apart"
+// "i" in "Hi" stays apart"; empty when there were no letters to join.
 QString LettersApartText(const TConnection &connection);

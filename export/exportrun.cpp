@@ -464,6 +464,7 @@ TPatternLook TRunner::Connected(TPatternLook look)
         ConnectLetters([&](int kern) { return PatternLetters(m_maker.View(), base, kern); }, look.settings.VPos,
                        ConnectWidthsOf(m_options.stencil));
     if (!connection.kern) {
+        // Empty for a text without letters: nothing to join, written as it is.
         m_connectProblem = LettersApartText(connection);
         return look;
     }

@@ -69,5 +69,12 @@ TEST_F(ConnectLettersTest, LettersNoKernJoinsAreNamedAndNothingMoves)
     EXPECT_EQ(host.Messages[0].Text,
               QStringLiteral("No Kern from -100 to 100 joins the letters of every word: \"=\" in \"=\" stays apart."));
     EXPECT_EQ(form.ScrollBar7->Position(), 0);
+
+    form.Edit1->setText(QString());
+    host.QueueMessageAnswer(mrOk);
+    form.ConnectLetters1->trigger();
+    ASSERT_EQ(host.Messages.size(), 2u);
+    EXPECT_EQ(host.Messages[1].Text, QStringLiteral("There are no letters to join."));
+    EXPECT_EQ(form.ScrollBar7->Position(), 0);
 }
 } // namespace
