@@ -40,7 +40,7 @@ void ExportCutLines(TExportWindow &window, const TCutLines &lines, const QString
     });
 }
 
-void PrintCutLines(TDialogHost &host, const TCutLines &lines)
+void PrintCutLines(TDialogHost &host, const TCutLines &lines, const TLegend &legend)
 {
     QPrinter printer(QPrinter::HighResolution);
     PutCutLinesPageOn(printer);
@@ -52,7 +52,7 @@ void PrintCutLines(TDialogHost &host, const TCutLines &lines)
     QPainter painter;
     if (!painter.begin(&printer))
         throw EFretcardError(kPrinterNotStarted);
-    PaintCutLinesPage(painter, lines);
+    PaintCutLinesSheet(painter, lines, legend);
     if (!painter.end())
         throw EFretcardError(kPrintingFailed);
 }

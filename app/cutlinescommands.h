@@ -5,6 +5,7 @@
 // changes the window's caption.
 
 #include "cutlines/cutlines.h"
+#include "cutlines/legend.h"
 
 #include <QString>
 #include <functional>
@@ -28,5 +29,6 @@ void ExportCutLines(TExportWindow &window, const TCutLines &lines, const QString
                     const QString &extension, const TCutLinesWriter &write);
 
 // The print dialog, preset to the cut-line page (landscape letter); on Print
-// the page goes to the chosen printer at 1:1, nothing scaled to fit.
-void PrintCutLines(TDialogHost &host, const TCutLines &lines);
+// the page goes to the chosen printer at 1:1, nothing scaled to fit, with
+// the legend the cut-line PDF carries.
+void PrintCutLines(TDialogHost &host, const TCutLines &lines, const TLegend &legend);

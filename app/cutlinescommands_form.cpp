@@ -35,9 +35,16 @@ void TForm1::ShowCutLines1Click() { m_cutLinesOverlay->setShown(ShowCutLines1->i
 // --- The cut-line exports and print ----------------------------------------
 
 namespace {
-TCutLines CutLinesOf(TForm1 &form)
+TFinishedCutLines FinishedOf(TForm1 &form)
 {
-    return form.FinishedCutLines(PatternCutLines(*form.PatternView(), form.CheckBox3->isChecked())).lines;
+    return form.FinishedCutLines(PatternCutLines(*form.PatternView(), form.CheckBox3->isChecked()));
+}
+
+TCutLines CutLinesOf(TForm1 &form) { return FinishedOf(form).lines; }
+
+TLegend LegendOf(TForm1 &form, const TFinishedCutLines &finished)
+{
+    return LegendOf(form.Pattern().Text, finished, form.StencilSettings());
 }
 
 void ExportFormCutLines(TForm1 &form, const QString &filter, const QString &extension,
@@ -48,7 +55,18 @@ void ExportFormCutLines(TForm1 &form, const QString &filter, const QString &exte
 }
 } // namespace
 
-void TForm1::ExportCutLinesPdf1Click() { ExportFormCutLines(*this, kPdfFilter, kPdfExtension, WriteCutLinesPdf); }
+void TForm1::ExportCutLinesPdf1Click()
+{
+    const TFinishedCutLines finished = FinishedOf(*this);
+    const TLegend legend = LegendOf(*this, finished);
+    TFormExportWindow window(*this);
+    ExportCutLines(window, finished.lines, kPdfFilter, kPdfExtension,
+                   [&legend](const TCutLines &lines, QIODevice *device) { return WriteCutLinesPdf(lines, legend, device); });
+}
 void TForm1::ExportSvg1Click() { ExportFormCutLines(*this, kSvgFilter, kSvgExtension, WriteCutLinesSvg); }
 void TForm1::ExportDxf1Click() { ExportFormCutLines(*this, kDxfFilter, kDxfExtension, WriteCutLinesDxf); }
-void TForm1::PrintCutLines1Click() { PrintCutLines(DialogHost(), CutLinesOf(*this)); }
+void TForm1::PrintCutLines1Click()
+{
+    const TFinishedCutLines finished = FinishedOf(*this);
+    PrintCutLines(DialogHost(), finished.lines, LegendOf(*this, finished));
+}

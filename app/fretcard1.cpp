@@ -62,6 +62,7 @@ TForm1::TForm1(TDialogHost *host, QWidget *parent, const PrintEngineLoader *prin
     CreateExtras();
     CreateCutLines();
     CreateStencilChecks();
+    CreateConnectLetters();
 }
 
 TForm1::~TForm1()

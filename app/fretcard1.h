@@ -149,6 +149,9 @@ public:
     void LeastWidth1Click();
     void BladeKerf1Click();
     void DrillSize1Click();
+    // Sets Kern (and with the base bar VPos) so that the letters hold together.
+    QAction *ConnectLetters1 = nullptr;
+    void ConnectLetters1Click();
     const TStencilSettings &StencilSettings() const { return m_stencil; }
     // The pattern's cut lines as the overlay and the cut-line exports use
     // them, the kerf and the stencil settings applied.
@@ -276,6 +279,7 @@ private:
 
     void CreateStencilChecks();
     void AddStencilItems();
+    void CreateConnectLetters();
     // Asks for one of the widths and shows the cut lines with the new one.
     void AskStencilWidth(const TWidthQuestion &question, double TStencilSettings::*width);
     // Switches a mark of the cut lines on or off; the marks are drawn on the

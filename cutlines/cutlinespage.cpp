@@ -45,7 +45,13 @@ void PaintCutLinesPage(QPainter &painter, const TCutLines &lines, const std::opt
     painter.restore();
 }
 
-bool WriteCutLinesPdf(const TCutLines &lines, QIODevice *device)
+void PaintCutLinesSheet(QPainter &painter, const TCutLines &lines, const TLegend &legend)
+{
+    PaintCutLinesPage(painter, lines);
+    PaintLegend(painter, legend, lines.blankSize);
+}
+
+bool WriteCutLinesPdf(const TCutLines &lines, const TLegend &legend, QIODevice *device)
 {
     CompleteWritesOnly watch(*device);
     QPdfWriter pdf(&watch);
@@ -54,6 +60,6 @@ bool WriteCutLinesPdf(const TCutLines &lines, QIODevice *device)
     QPainter painter;
     if (!painter.begin(&pdf))
         return false;
-    PaintCutLinesPage(painter, lines);
+    PaintCutLinesSheet(painter, lines, legend);
     return painter.end() && !watch.Failed();
 }

@@ -5,6 +5,7 @@
 // beneath them and the drill holes marked when the cut lines carry them.
 
 #include "cutlines/cutlines.h"
+#include "cutlines/legend.h"
 
 #include <QRectF>
 #include <optional>
@@ -21,6 +22,10 @@ class QPainter;
 void PaintCutLinesPage(QPainter &painter, const TCutLines &lines,
                        const std::optional<QRectF> &source = std::nullopt);
 
-// One page of the cut lines as a vector PDF, written to `device` (open for
-// writing). False when the PDF could not be written.
-bool WriteCutLinesPdf(const TCutLines &lines, QIODevice *device);
+// The whole cut-line page: the cut lines and their legend beside them. The
+// window's print and the cut-line PDF both draw it.
+void PaintCutLinesSheet(QPainter &painter, const TCutLines &lines, const TLegend &legend);
+
+// One page of the cut lines with their legend as a vector PDF, written to
+// `device` (open for writing). False when the PDF could not be written.
+bool WriteCutLinesPdf(const TCutLines &lines, const TLegend &legend, QIODevice *device);

@@ -32,6 +32,8 @@ const QString kExamples = QStringLiteral(
     "  fretcard-export --names class.txt --letter-height 1.5in --fit --format svg --output plaques/\n"
     "  fretcard-export --text \"Welcome Home\" --blank 30x4in --size 200 --format cutpdf --page a4 --output "
     "house.pdf\n"
+    "  fretcard-export --text Sophie --font \"Dancing Script\" --base --connect --least-width 0.04in --format dxf "
+    "--output sophie.dxf\n"
     "  fretcard-export --text \"BOA 8\" --size 120 --blank 10x2in --bridges --bridge-width 2mm --least-width "
     "0.0625in --format dxf --output stencil.dxf\n"
     "  fretcard-export --text \"BOA 8\" --size 120 --blank 10x2in --drill 1/8in --shade-waste --format cutpdf "
@@ -123,6 +125,13 @@ struct TOptionSet {
                                   "LENGTH"};
     QCommandLineOption report{"report", "With --least-width: tell where each fragile spot lies, in inches from the "
                                         "blank's top-left corner."};
+    QCommandLineOption connect{"connect",
+                               "Set Kern to the largest value at which the letters of each word hold together as "
+                               "one piece, every join at least --least-width wide (1/16in unless given); dots and "
+                               "accents aside, words stay apart. With a base bar, also set VPos so that every "
+                               "letter on the baseline stands that far into the bar. What was set is told on "
+                               "standard error; a pattern no Kern joins is not written, and its letters that stay "
+                               "apart are named."};
     QCommandLineOption kerf{kKerfName,
                             "The width the blade removes (default 0.01in): svg, dxf and cutpdf close gaps narrower "
                             "than this and drop wood narrower than this. 0 keeps the letters' outline exactly.",
@@ -170,6 +179,7 @@ struct TOptionSet {
             &bridgeWidth,
             &leastWidth,
             &report,
+            &connect,
             &kerf,
             &drill,
             &shadeWaste,
@@ -450,6 +460,9 @@ TExportOptions OptionsOf(const QCommandLineParser &parser, const TOptionSet &set
         throw TRefusal(QStringLiteral("--same-height goes with --names and --fit."));
     options.allowMissing = parser.isSet(set.allowMissing);
     options.quiet = parser.isSet(set.quiet);
+    options.connect = parser.isSet(set.connect);
+    if (options.connect && options.overrides.kern)
+        throw TRefusal(QStringLiteral("--kern and --connect both set the Kern; give one of them."));
     options.paper = PaperOf(parser, set.page);
     options.stencil = StencilOf(parser, set);
     options.reportSpots = parser.isSet(set.report);

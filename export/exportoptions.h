@@ -70,6 +70,8 @@ struct TExportOptions {
     bool allowMissing = false;
     // Tell nothing but failures (and the fragile spots asked for).
     bool quiet = false;
+    // Set Kern (and with a base bar VPos) so that the letters hold together.
+    bool connect = false;
     std::optional<double> letterHeight; // pixels
     double margin = ExportLimits::kDefaultMarginPixels;
     TPaper paper = TPaper::Letter;

@@ -3,11 +3,13 @@
 #include "core/errors.h"
 #include "core/inputfile.h"
 #include "core/safefile.h"
+#include "cutlines/connect.h"
 #include "cutlines/cutlines.h"
 #include "cutlines/cutlinespage.h"
 #include "cutlines/drillholes.h"
 #include "cutlines/dxfwriter.h"
 #include "cutlines/fragile.h"
+#include "cutlines/legend.h"
 #include "cutlines/stencil.h"
 #include "cutlines/svgwriter.h"
 #include "export/codepoint.h"
@@ -179,14 +181,20 @@ void WriteCutLinesTo(QIODevice *device, const TCutLines &lines, bool (*write)(co
 }
 
 // The cut lines of a tile; a pattern on a page of its own is drawn whole, as
-// the cut-line PDF of the window's page draws it.
-TPaintPattern PaintCutLines(const TCutLines &lines)
+// the cut-line PDF of the window's page draws it, and every page gets the
+// legend. `lines` and `legend` must outlive the pages.
+TPatternPages CutLinePages(const TCutLines &lines, const TLegend &legend)
 {
-    return [&lines](QPainter &page, const QRect &source) {
+    TPatternPages pages;
+    pages.pixels = lines.blankSize;
+    pages.name = legend.text;
+    pages.paint = [&lines](QPainter &page, const QRect &source) {
         if (source != QRect(QPoint(0, 0), lines.blankSize))
             ShiftToTile(page, source, lines.blankSize);
         PaintCutLinesPage(page, lines);
     };
+    pages.beside = [&legend](QPainter &page, QSize part) { PaintLegend(page, legend, part); };
+    return pages;
 }
 
 // What the exporter tells after a file about its cut lines.
@@ -238,12 +246,16 @@ private:
     void CheckOutputFolder() const;
     int TallestFit();
     TPatternLook LookFor(const QString &text);
+    TPatternLook Connected(TPatternLook look);
+    TPatternLook StandingInTheBar(TPatternLook fitted);
+    void TellConnection(const QString &prefix);
     QString PatternProblem(const TPatternLook &look);
     void ExportOne(const QString &text, const QString &target, const QString &label);
     void WriteOut(const QString &target, const TWriteContent &content);
     void WritePattern(const QString &target);
     void WritePicture(const QString &target);
-    void WriteCutLines(const QString &target, const TCutLines &lines);
+    void WriteCutLines(const QString &target, const TFinishedCutLines &finished);
+    TLegend LegendFor(const TFinishedCutLines &finished) const;
     TCutLineNotes NotesOn(const TCutLines &lines, TCutStyle style, const QString &spotPrefix = {}) const;
     TCutLineNotes NotesOn(const TFinishedCutLines &finished, const QString &spotPrefix = {}) const;
     void Report(const QString &file, const TCutLineNotes &notes);
@@ -264,6 +276,12 @@ private:
     TRunTally &m_tally;
     TPatternMaker m_maker;
     TPatternLook m_look;
+    // The pattern the maker shows now.
+    TPatternLook m_shown;
+    // With --connect, what was set for it ("Kern set to -12"), or why
+    // nothing could be.
+    QStringList m_connectNotes;
+    QString m_connectProblem;
     // Standard input, kept where it can be read more than once.
     std::unique_ptr<QTemporaryFile> m_spooled;
     QString m_namesPath;
@@ -425,16 +443,67 @@ TPatternLook TRunner::LookFor(const QString &text)
 {
     TPatternLook look = m_look;
     look.settings.Text = text;
-    if (m_options.fit)
+    m_connectNotes.clear();
+    m_connectProblem.clear();
+    if (m_options.connect)
+        look = Connected(look);
+    if (m_options.fit) {
         look = m_maker.FittedAround(look, m_options.margin, m_minHeight);
+        if (m_options.connect && m_connectProblem.isEmpty() && look.settings.Base)
+            look = StandingInTheBar(look);
+    }
     m_maker.Show(look);
+    m_shown = look;
     return look;
+}
+
+// The Kern that joins the letters of every word and, with a base bar, the
+// VPos that stands them in it.
+TPatternLook TRunner::Connected(TPatternLook look)
+{
+    m_maker.Show(look);
+    const bool base = look.settings.Base;
+    const TConnection connection =
+        ConnectLetters([&](int kern) { return PatternLetters(m_maker.View(), base, kern); }, look.settings.VPos,
+                       ConnectWidthsOf(m_options.stencil));
+    if (!connection.kern) {
+        // Empty for a text without letters: nothing to join, written as it is.
+        m_connectProblem = LettersApartText(connection);
+        return look;
+    }
+    look.settings.Kern = *connection.kern;
+    m_connectNotes.append(QStringLiteral("Kern set to %1").arg(*connection.kern));
+    if (connection.vpos && !m_options.fit) {
+        look.settings.VPos = *connection.vpos;
+        m_connectNotes.append(QStringLiteral("VPos set to %1").arg(*connection.vpos));
+    }
+    return look;
+}
+
+// A fitted blank puts the bar under the letters' lowest ink; the letters
+// that stand on the baseline are moved into it by the least width.
+TPatternLook TRunner::StandingInTheBar(TPatternLook fitted)
+{
+    m_maker.Show(fitted);
+    const std::optional<int> drop =
+        DropIntoBar(PatternLetters(m_maker.View(), true, fitted.settings.Kern), m_options.stencil.leastWidth);
+    if (drop && fitted.textOffset)
+        fitted.textOffset->ry() += *drop;
+    return fitted;
+}
+
+void TRunner::TellConnection(const QString &prefix)
+{
+    for (const QString &note : m_connectNotes)
+        Notice(prefix + note);
 }
 
 // Why the pattern the maker shows, `look`, must not be written; empty when
 // it may.
 QString TRunner::PatternProblem(const TPatternLook &look)
 {
+    if (!m_connectProblem.isEmpty())
+        return m_connectProblem;
     QString problem = BlankSizeProblem(BlankOf(look));
     if (problem.isEmpty())
         problem = WidthsProblemFor(look);
@@ -489,6 +558,7 @@ void TRunner::ExportOne(const QString &text, const QString &target, const QStrin
             Fail(label, problem);
             return;
         }
+        TellConnection(m_options.namesFile.isEmpty() ? QString() : label + QStringLiteral(": "));
         WritePattern(target);
     } catch (const EFretcardError &error) {
         Fail(Shown(target), error.message());
@@ -521,7 +591,7 @@ void TRunner::WritePattern(const QString &target)
         return;
     }
     const TFinishedCutLines finished = CutLines();
-    WriteCutLines(target, finished.lines);
+    WriteCutLines(target, finished);
     Report(target, NotesOn(finished));
 }
 
@@ -585,14 +655,21 @@ void TRunner::WritePicture(const QString &target)
     }
     WriteOut(target, [&](QIODevice *device) {
         TTiledPdf pdf(device, m_options.paper);
-        pdf.AddPattern(picture.size(), PaintPicture(picture), m_maker.View().Bevel()->Width() > 0);
+        pdf.AddPattern({picture.size(), m_shown.settings.Text, PaintPicture(picture), {},
+                        m_maker.View().Bevel()->Width() > 0});
         pdf.Finish();
     });
 }
 
-// svg, dxf or cutpdf.
-void TRunner::WriteCutLines(const QString &target, const TCutLines &lines)
+TLegend TRunner::LegendFor(const TFinishedCutLines &finished) const
 {
+    return LegendOf(m_shown.settings.Text, finished, m_options.stencil);
+}
+
+// svg, dxf or cutpdf.
+void TRunner::WriteCutLines(const QString &target, const TFinishedCutLines &finished)
+{
+    const TCutLines &lines = finished.lines;
     if (m_options.format == TExportFormat::Svg) {
         WriteOut(target, [&lines](QIODevice *device) { WriteCutLinesTo(device, lines, &WriteCutLinesSvg); });
         return;
@@ -601,9 +678,10 @@ void TRunner::WriteCutLines(const QString &target, const TCutLines &lines)
         WriteOut(target, [&lines](QIODevice *device) { WriteCutLinesTo(device, lines, &WriteCutLinesDxf); });
         return;
     }
+    const TLegend legend = LegendFor(finished);
     WriteOut(target, [&](QIODevice *device) {
         TTiledPdf pdf(device, m_options.paper);
-        pdf.AddPattern(lines.blankSize, PaintCutLines(lines), false);
+        pdf.AddPattern(CutLinePages(lines, legend));
         pdf.Finish();
     });
 }
@@ -677,8 +755,10 @@ void TRunner::ExportListToOneFile()
                         Fail(LineLabel(line), problem);
                         return;
                     }
+                    TellConnection(LineLabel(line) + QStringLiteral(": "));
                     const TFinishedCutLines finished = CutLines();
-                    pdf.AddPattern(finished.lines.blankSize, PaintCutLines(finished.lines), false);
+                    const TLegend legend = LegendFor(finished);
+                    pdf.AddPattern(CutLinePages(finished.lines, legend));
                     notes.Add(NotesOn(finished, LineLabel(line) + QStringLiteral(": ")));
                 } catch (const std::bad_alloc &) {
                     Fail(LineLabel(line), kNotEnoughMemory);

@@ -1,6 +1,7 @@
 #include "export/tiledpdf.h"
 
 #include "core/errors.h"
+#include "cutlines/legend.h"
 #include "printengine/protocol/pictureoutline.h"
 
 #include <QImage>
@@ -16,8 +17,7 @@ constexpr double kMarkRingPixels = 6;
 constexpr double kMarkLinePixels = 0.5;
 // The tile's label sits in the bottom margin.
 constexpr double kLabelBaselineAboveBottomCm = 0.4;
-constexpr int kLabelPointSize = 8;
-const QString kLabelFace = QStringLiteral("DejaVu Sans");
+const QString kHowToJoin = QStringLiteral("Overlap the pages so the marks meet; print at 100 %");
 
 const QString kPdfFailed = QStringLiteral("The PDF could not be made");
 
@@ -54,10 +54,8 @@ void PaintMarks(QPainter &painter, const TPageTiling &tiling, const QRect &tile)
 
 void PaintLabel(QPainter &painter, const QString &label, QSizeF pageInches)
 {
-    QFont font(kLabelFace);
-    font.setPointSize(kLabelPointSize);
     painter.save();
-    painter.setFont(font);
+    painter.setFont(LegendFont());
     painter.setPen(Qt::black);
     const double baseline = pageInches.height() * Page::kPdfResolution - kLabelBaselineAboveBottomCm * kUnitsPerCm;
     painter.drawText(QPointF(PatternToPdfPage().dx(), baseline), label);
@@ -101,13 +99,24 @@ static void PlacePatternPixels(QPainter &painter, const QRect &source)
     painter.translate(-QPointF(source.topLeft()));
 }
 
-void TTiledPdf::PaintTile(const TPageTiling &tiling, const TTile &tile, const TPaintPattern &paint, bool framed)
+// "\"Welcome Home\": row 1, column 2 of 1x4 · Overlap the pages …"
+static QString TileText(const TPageTiling &tiling, const TTile &tile, const QString &name)
+{
+    return QStringLiteral("\"%1\": %2 · %3").arg(PatternNameText(name), TileLabel(tiling, tile), kHowToJoin);
+}
+
+void TTiledPdf::PaintTile(const TPageTiling &tiling, const TTile &tile, const TPatternPages &pattern)
 {
     m_painter.save();
-    paint(m_painter, tile.source);
+    pattern.paint(m_painter, tile.source);
     m_painter.restore();
+    if (pattern.beside) {
+        m_painter.save();
+        pattern.beside(m_painter, tile.source.size());
+        m_painter.restore();
+    }
     if (!tiling.Tiled()) {
-        if (framed)
+        if (pattern.framed)
             PictureOutline::Paint(m_painter, PatternToPdfPage().mapRect(QRectF(QPointF(0, 0), tile.source.size())),
                                   kUnitsPerCm);
         return;
@@ -116,15 +125,15 @@ void TTiledPdf::PaintTile(const TPageTiling &tiling, const TTile &tile, const TP
     PlacePatternPixels(m_painter, tile.source);
     PaintMarks(m_painter, tiling, tile.source);
     m_painter.restore();
-    PaintLabel(m_painter, TileLabel(tiling, tile), tiling.pageInches);
+    PaintLabel(m_painter, TileText(tiling, tile, pattern.name), tiling.pageInches);
 }
 
-int TTiledPdf::AddPattern(QSize patternPixels, const TPaintPattern &paint, bool framed)
+int TTiledPdf::AddPattern(const TPatternPages &pattern)
 {
-    const TPageTiling tiling = PlanPages(patternPixels, m_paper);
+    const TPageTiling tiling = PlanPages(pattern.pixels, m_paper);
     for (const TTile &tile : tiling.tiles) {
         StartPage(tiling);
-        PaintTile(tiling, tile, paint, framed);
+        PaintTile(tiling, tile, pattern);
     }
     return int(tiling.tiles.size());
 }

@@ -21,6 +21,23 @@ class QIODevice;
 // the pattern's own corner would go on a page of its own.
 using TPaintPattern = std::function<void(QPainter &page, const QRect &source)>;
 
+// Paints what goes beside the pattern on each of its pages (the cut lines'
+// legend), on the page as TPaintPattern gets it, given the size of the part
+// of the pattern the page shows.
+using TPaintBeside = std::function<void(QPainter &page, QSize partPixels)>;
+
+// One pattern to lay onto pages.
+struct TPatternPages {
+    QSize pixels;
+    // What its tiles' labels name it by: its text.
+    QString name;
+    TPaintPattern paint;
+    TPaintBeside beside; // may be empty
+    // Export PDF's thin frame around a pattern that fits on one page (never
+    // around tiles: it would cross the seams).
+    bool framed = false;
+};
+
 class TTiledPdf {
 public:
     // Writes to `device`, open for writing, as the pages are made, so that a
@@ -30,17 +47,15 @@ public:
     TTiledPdf(const TTiledPdf &) = delete;
     TTiledPdf &operator=(const TTiledPdf &) = delete;
 
-    // The pattern's pages. `framed` draws Export PDF's thin frame around a
-    // pattern that fits on one page (never around tiles: it would cross the
-    // seams). Returns the number of pages added.
-    int AddPattern(QSize patternPixels, const TPaintPattern &paint, bool framed);
+    // The pattern's pages. Returns the number of pages added.
+    int AddPattern(const TPatternPages &pattern);
 
     // Ends the document. Throws EFretcardError when Qt could not make it.
     void Finish();
 
 private:
     void StartPage(const TPageTiling &tiling);
-    void PaintTile(const TPageTiling &tiling, const TTile &tile, const TPaintPattern &paint, bool framed);
+    void PaintTile(const TPageTiling &tiling, const TTile &tile, const TPatternPages &pattern);
 
     TPaper m_paper;
     std::unique_ptr<QPdfWriter> m_writer;

@@ -39,6 +39,12 @@ void TCanvas::BeginPath()
     m_pathOpen = true;
 }
 
+void TCanvas::AddLetters(std::vector<TLetterShape> letters)
+{
+    m_letters.insert(m_letters.end(), std::make_move_iterator(letters.begin()),
+                     std::make_move_iterator(letters.end()));
+}
+
 void TCanvas::BeginCapture(const QRect &surface)
 {
     m_capturing = true;

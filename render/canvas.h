@@ -54,7 +54,7 @@ public:
     // While a path is open, text outlines go into it instead of onto the surface.
     void BeginPath();
     void EndPath() { m_pathOpen = false; }
-    bool PathOpen() const { return m_pathOpen || m_capturing || m_measuringInk; }
+    bool PathOpen() const { return m_pathOpen || m_capturing || m_measuringInk || m_capturingLetters; }
     void AddToPath(const QPainterPath &outline, const QRect &clip);
     // Strokes the closed path with the current pen and discards it.
     void StrokePath();
@@ -64,6 +64,13 @@ public:
     // cut to `surface`: the picture the text would be drawn into.
     void BeginCapture(const QRect &surface);
     const std::vector<TGlyphPiece> &Captured() const { return m_captured; }
+
+    // From now on, text is neither drawn nor captured as pieces: its letters
+    // are kept one by one, wherever they lie.
+    void BeginLetterCapture() { m_capturingLetters = true; }
+    bool CapturingLetters() const { return m_capturingLetters; }
+    void AddLetters(std::vector<TLetterShape> letters);
+    std::vector<TLetterShape> TakeLetters() { return std::move(m_letters); }
 
     // From now on, text is neither drawn nor captured: only where its glyph
     // outlines lie is noted, also where no picture could show them.
@@ -97,6 +104,8 @@ private:
     bool m_capturing = false;
     QRect m_captureSurface;
     std::vector<TGlyphPiece> m_captured;
+    bool m_capturingLetters = false;
+    std::vector<TLetterShape> m_letters;
     bool m_measuringInk = false;
     QRectF m_ink;
     TextLayoutCache *m_layouts = nullptr;

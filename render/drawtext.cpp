@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QPainter>
 #include <QRawFont>
+#include <QTextBoundaryFinder>
 #include <QTextOption>
 #include <algorithm>
 #include <cmath>
@@ -15,6 +16,9 @@ namespace {
 // How far a stroked outline reaches beyond the glyphs' ink: half the widest
 // outline pen (its width is a byte) and a pixel of rounding either side.
 constexpr qreal OutlinePenReach = 255 / 2 + 2;
+
+// How many line heights from where a letter starts its ink may reach.
+constexpr qreal LetterReachLines = 2;
 
 // Lines without word breaking never wrap: they are as wide as they need.
 constexpr qreal UnlimitedLineWidth = 1.0e7;
@@ -256,6 +260,59 @@ QRectF TextBlock::Ink() const
     return ink;
 }
 
+namespace {
+QPainterPath GlyphsOf(const QTextLine &line, int from, int length)
+{
+    QPainterPath outline;
+    for (const QGlyphRun &run : line.glyphRuns(from, length)) {
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype g = 0; g < glyphs.size(); ++g)
+            outline.addPath(run.rawFont().pathForGlyph(glyphs[g]).translated(positions[g]));
+    }
+    return outline;
+}
+} // namespace
+
+std::vector<TLetterShape> TextBlock::Letters(const QRectF &area) const
+{
+    std::vector<TLetterShape> letters;
+    const QString text = m_layout.text();
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    int word = 0;
+    for (int i = 0; i < m_layout.lineCount(); ++i) {
+        const QTextLine line = m_layout.lineAt(i);
+        // A letter's ink lies within a few line heights of where it starts.
+        const qreal reach = LetterReachLines * line.height();
+        const QRectF reached = area.adjusted(-reach, -reach, reach, reach);
+        const std::optional<QRectF> &lineInk = m_lineInk[std::size_t(i)];
+        ++word;
+        if (lineInk && !lineInk->isNull() && !Meet(reached, *lineInk))
+            continue;
+        const double baseline = line.position().y() + line.ascent();
+        const int end = line.textStart() + line.textLength();
+        bool reachedArea = false;
+        graphemes.setPosition(line.textStart());
+        for (int start = line.textStart(); start < end;) {
+            const int next = std::min(end, qMax(start + 1, int(graphemes.toNextBoundary())));
+            const QString letter = text.mid(start, next - start);
+            const qreal x = line.cursorToX(start);
+            const bool near = x >= reached.left() && x <= reached.right();
+            // Letters run on in one direction: once past the area, the
+            // rest of the line is too.
+            if (!near && reachedArea)
+                break;
+            reachedArea = reachedArea || near;
+            if (letter.trimmed().isEmpty())
+                ++word;
+            else if (near)
+                letters.push_back({GlyphsOf(line, start, next - start), letter, word, baseline});
+            start = next;
+        }
+    }
+    return letters;
+}
+
 // A caption keeps its measured block and its drawn text: two layouts.
 constexpr size_t CachedLayouts = 2;
 
@@ -310,6 +367,10 @@ int DrawTextEx(TCanvas &canvas, const QString &text, TRect &rect, unsigned forma
         return block.Extent().height();
     }
     const QRect clip = shownArea.value_or(rect).ToQRect();
+    if (canvas.CapturingLetters()) {
+        canvas.AddLetters(block.Letters(canvas.ShowablePart(clip)));
+        return block.Extent().height();
+    }
     if (canvas.PathOpen()) {
         // Glyphs wholly off the shown area are left out: a long text would
         // otherwise cost for every letter it has, not for those that show.

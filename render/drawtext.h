@@ -5,6 +5,7 @@
 // they always agree.
 
 #include "graphtypes.h"
+#include "patternshapes.h"
 
 #include <QFont>
 #include <QPainterPath>
@@ -57,6 +58,10 @@ public:
     // Where the glyph outlines of every line lie, shown or not: the bounds
     // Outline() would have without an area. Null for text without ink.
     QRectF Ink() const;
+    // Every letter that is no space, with its outline where Outline() puts
+    // it, but those of a line that lie beyond `area` (a long line's letters
+    // past the blank's edge cost nothing). Spaces and line ends part words.
+    std::vector<TLetterShape> Letters(const QRectF &area) const;
 
 private:
     void Lay(const TRect &rect, unsigned format);

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 #include <optional>
 #include <vector>
@@ -24,5 +25,22 @@ struct TPatternShapes {
     QPainterPath blankOutline;
     // The base bar's pixels (right and bottom inclusive, as QRect counts
     // them), when the pattern has one.
+    std::optional<QRect> baseBar;
+};
+
+// One letter of the laid-out text (a character with the marks that combine
+// with it), for judging which letters hold together.
+struct TLetterShape {
+    QPainterPath outline; // filled by the nonzero rule
+    QString text;
+    // Words are counted through the whole text, line by line; a line break
+    // ends a word as a space does.
+    int word = 0;
+    // The y the letters of its line stand on.
+    double baseline = 0;
+};
+
+struct TPatternLetters {
+    std::vector<TLetterShape> letters;
     std::optional<QRect> baseBar;
 };

@@ -73,3 +73,12 @@ TPatternShapes PatternShapes(TBaseShape &view, bool base)
         shapes.baseBar = BaseBar::Rectangle(view.Width(), view.Height());
     return shapes;
 }
+
+TPatternLetters PatternLetters(TBaseShape &view, bool base, int kern)
+{
+    TPatternLetters letters;
+    letters.letters = view.CaptionLettersAt(kern);
+    if (base)
+        letters.baseBar = BaseBar::Rectangle(view.Width(), view.Height());
+    return letters;
+}

@@ -32,3 +32,7 @@ void ShowPattern(TBaseShape &view, const PatternSettings &pattern);
 
 // What `view` lays out, with the base bar under the letters when `base`.
 TPatternShapes PatternShapes(TBaseShape &view, bool base);
+
+// The letters `view` lays out when its Kern is `kern`, one by one, with the
+// base bar when `base`; the view itself stays as it is.
+TPatternLetters PatternLetters(TBaseShape &view, bool base, int kern);

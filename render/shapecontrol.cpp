@@ -7,6 +7,8 @@
 #include "shapedraw.h"
 
 #include <QLinearGradient>
+#include <functional>
+#include <utility>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -288,6 +290,28 @@ std::vector<TGlyphPiece> TBaseShape::CaptionGlyphs()
     canvas.BeginCapture(ClientRect().ToQRect());
     DrawShapeCaption(canvas, ClientRect());
     return canvas.Captured();
+}
+
+std::vector<TLetterShape> TBaseShape::CaptionLettersAt(int kern)
+{
+    // The caption's kern is swapped only while its letters are laid out,
+    // with its report to the view held back, and put back however the
+    // layout ends.
+    struct TKernSwap {
+        TCaption &caption;
+        const qint32 shown = caption.FontFX()->Tracing();
+        std::function<void(TSettingsObject *)> report = std::exchange(caption.OnChange, nullptr);
+        ~TKernSwap()
+        {
+            caption.FontFX()->setTracing(shown);
+            caption.OnChange = std::move(report);
+        }
+    } swap{m_caption};
+    m_caption.FontFX()->setTracing(kern);
+    TCanvas canvas;
+    canvas.BeginLetterCapture();
+    DrawShapeCaption(canvas, ClientRect());
+    return canvas.TakeLetters();
 }
 
 QRectF TBaseShape::CaptionInk()

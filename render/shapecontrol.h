@@ -117,6 +117,10 @@ public:
     // view's pixels, with the rectangles the picture clips them to (never
     // beyond the view). Glyphs that cannot show may be left out.
     std::vector<TGlyphPiece> CaptionGlyphs();
+    // The caption's letters one by one as RenderTo would lay them out with
+    // `kern` extra pixels after every letter, wherever they lie. The view
+    // keeps its own kern and tells no one: nothing is repainted.
+    std::vector<TLetterShape> CaptionLettersAt(int kern);
     // Where the caption's glyph outlines lie as RenderTo lays them out, in
     // the view's pixels, including any the view's edges cut off; null
     // without ink.

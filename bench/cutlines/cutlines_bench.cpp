@@ -1,5 +1,6 @@
 // The cut lines' worst case: a 960 x 289 blank with three lines of bold
 // 200-point letters pulled far together, welded to the base bar.
+#include "cutlines/connect.h"
 #include "cutlines/cutlines.h"
 #include "cutlines/cutlinespage.h"
 #include "cutlines/dxfwriter.h"
@@ -153,6 +154,31 @@ void BM_DrillHolesShadingAndLoosePieces(benchmark::State &state)
 }
 BENCHMARK(BM_DrillHolesShadingAndLoosePieces)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// Connect Letters on the worst case, as the window and the exporter run it:
+// the whole search over the Kern range, laying the letters out anew for each
+// Kern tried, and the VPos for the bar.
+void BM_ConnectLetters(benchmark::State &state)
+{
+    TShapeControl view;
+    SetUpWorstCase(view);
+    const TConnectWidths widths = ConnectWidthsOf(TStencilSettings());
+    int kern = 0, tried = 0;
+    for (auto _ : state) {
+        tried = 0;
+        const TConnection connection = ConnectLetters(
+            [&](int k) {
+                ++tried;
+                return PatternLetters(view, true, k);
+            },
+            0, widths);
+        kern = connection.kern.value_or(PatternRanges::Kern.Max + 1);
+        benchmark::DoNotOptimize(connection.vpos);
+    }
+    state.counters["kern"] = kern;
+    state.counters["kerns_tried"] = tried;
+}
+BENCHMARK(BM_ConnectLetters)->Unit(benchmark::kMillisecond);
+
 // An export as the commands run it, short of the disk: the cut lines built
 // from the view and finished, then written.
 template <bool (*Write)(const TCutLines &, QIODevice *)>
@@ -173,6 +199,15 @@ void BM_Export(benchmark::State &state)
 }
 BENCHMARK_TEMPLATE(BM_Export, WriteCutLinesSvg)->Name("BM_ExportSvg")->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_Export, WriteCutLinesDxf)->Name("BM_ExportDxf")->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_Export, WriteCutLinesPdf)->Name("BM_ExportPdf")->Unit(benchmark::kMillisecond);
+
+// The cut-line page with its legend, as Export Cut Lines PDF writes it.
+bool WritePdfWithLegend(const TCutLines &lines, QIODevice *device)
+{
+    TLegend legend;
+    legend.text = QStringLiteral("Oak Ash Elm");
+    legend.blankPixels = lines.blankSize;
+    return WriteCutLinesPdf(lines, legend, device);
+}
+BENCHMARK_TEMPLATE(BM_Export, WritePdfWithLegend)->Name("BM_ExportPdf")->Unit(benchmark::kMillisecond);
 
 } // namespace

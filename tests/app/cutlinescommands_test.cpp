@@ -153,6 +153,11 @@ TEST_F(CutLinesCommandsTest, PrintPresetsLandscapeLetterAndPrintsTheVectorPageOn
     EXPECT_EQ(offered.pageSize().id(), QPageSize::Letter);
     EXPECT_EQ(host.Log, QStringList({"print", "print"}));
     ExpectVectorLetterLandscape(pdf);
+    if (Have(QStringLiteral("pdftotext"))) {
+        EXPECT_TRUE(RunTool(QStringLiteral("pdftotext"), {pdf, "-"})
+                        .out.contains(QStringLiteral("\"Scroll Saw\" · blank 10 x 1.5 in (254 x 38.1 mm)")))
+            << "the print carries the cut-line page's legend";
+    }
 
     // At 72 DPI one point is one pixel: the blank's outline starts 1 cm in
     // and is 720 pt wide for 960 pattern pixels, so nothing was scaled.

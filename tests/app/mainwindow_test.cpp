@@ -176,8 +176,8 @@ TEST_F(MainWindowTest, TheMenuHoldsTheCommandsInOrder)
     EXPECT_EQ(itemsOf(top[2]->menu()),
               QStringList({"&Show Cut Lines", "Stencil &Bridges", "Show &Fragile Spots", "Show &Drill Holes",
                            "Shade &Waste", "Bridge &Width...", "&Least Width of Wood...", "Blade &Kerf...",
-                           "D&rill Size...", "-", "Export Cut Lines &PDF", "Export S&VG", "Export &DXF",
-                           "P&rint Cut Lines"}));
+                           "D&rill Size...", "Co&nnect Letters", "-", "Export Cut Lines &PDF", "Export S&VG",
+                           "Export &DXF", "P&rint Cut Lines"}));
     EXPECT_EQ(top[2]->menu()->actions().value(0), form.ShowCutLines1);
     EXPECT_TRUE(form.ShowCutLines1->isCheckable());
     EXPECT_FALSE(form.ShowCutLines1->isChecked());

@@ -62,6 +62,15 @@ QString WriteFile(const QTemporaryDir &dir, const QString &name, const TCutLines
     return path;
 }
 
+// The cut-line page with the legend the window would give it.
+bool WriteCutLinesPdfWithLegend(const TCutLines &lines, QIODevice *device)
+{
+    TLegend legend;
+    legend.text = QStringLiteral("Scroll Saw");
+    legend.blankPixels = lines.blankSize;
+    return WriteCutLinesPdf(lines, legend, device);
+}
+
 // "Scroll Saw" welded to the base bar, on an outlined blank with round corners.
 TCutLines ScrollSawOnBlank()
 {
@@ -353,7 +362,7 @@ TEST(CutLineFiles, PdfIsOneVectorLetterPageAtFullScale)
     REQUIRE_TOOL(QStringLiteral("pdfinfo"));
     REQUIRE_TOOL(QStringLiteral("qpdf"));
     QTemporaryDir dir;
-    const QString pdf = WriteFile(dir, QStringLiteral("lines.pdf"), ScrollSawOnBlank(), WriteCutLinesPdf);
+    const QString pdf = WriteFile(dir, QStringLiteral("lines.pdf"), ScrollSawOnBlank(), WriteCutLinesPdfWithLegend);
     const TToolRun info = RunTool(QStringLiteral("pdfinfo"), {pdf});
     EXPECT_TRUE(info.out.contains("Pages:           1\n")) << info.out.constData();
     EXPECT_TRUE(info.out.contains("Page size:       792 x 612 pts")) << info.out.constData();
@@ -366,18 +375,20 @@ TEST(CutLineFiles, PdfIsOneVectorLetterPageAtFullScale)
     // The blank alone, rendered at four pixels to the point: 960 px are
     // 720 pt, plus the half-point stroke; its left edge lies 1 cm in.
     constexpr int Dpi = 288;
-    const QString blank = WriteFile(dir, QStringLiteral("blank.pdf"), BlankOnly(QString(), 0), WriteCutLinesPdf);
+    const QString blank = WriteFile(dir, QStringLiteral("blank.pdf"), BlankOnly(QString(), 0), WriteCutLinesPdfWithLegend);
     const TToolRun render = RunTool(QStringLiteral("pdftoppm"),
                                 {QStringLiteral("-png"), QStringLiteral("-gray"), QStringLiteral("-r"),
                                  QString::number(Dpi), QStringLiteral("-singlefile"), blank, dir.filePath("page")});
     ASSERT_EQ(render.exitCode, 0) << render.err.constData();
     const QImage page(dir.filePath(QStringLiteral("page.png")));
+    const double pointsToPixels = Dpi / 72.0;
+    // The legend lies an eighth of an inch (9 pt) below the blank.
+    const int blankRows = int(Dpi / 2.54 + (108 + 4.5) * pointsToPixels);
     QRect ink;
-    for (int y = 0; y < page.height(); ++y)
+    for (int y = 0; y < blankRows; ++y)
         for (int x = 0; x < page.width(); ++x)
             if (qGray(page.pixel(x, y)) < 128)
                 ink |= QRect(x, y, 1, 1);
-    const double pointsToPixels = Dpi / 72.0;
     EXPECT_NEAR(ink.width(), (720 + 0.5) * pointsToPixels, 2);
     EXPECT_NEAR(ink.height(), (108 + 0.5) * pointsToPixels, 2);
     EXPECT_NEAR(ink.left(), Dpi / 2.54 - 0.25 * pointsToPixels, 2);
@@ -398,7 +409,7 @@ TEST(CutLineFiles, EmptyOrOffBlankTextStillGivesValidFilesWithTheBlankOnly)
             EXPECT_EQ(OnLayer(dxf, QStringLiteral("BLANK")).size(), 1u);
         }
         if (HaveTool(QStringLiteral("qpdf"))) {
-            const QString pdf = WriteFile(dir, QStringLiteral("b.pdf"), lines, WriteCutLinesPdf);
+            const QString pdf = WriteFile(dir, QStringLiteral("b.pdf"), lines, WriteCutLinesPdfWithLegend);
             EXPECT_EQ(RunTool(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf}).exitCode, 0);
         }
     }
@@ -407,7 +418,7 @@ TEST(CutLineFiles, EmptyOrOffBlankTextStillGivesValidFilesWithTheBlankOnly)
 TEST(CutLineFiles, EveryWriterReportsADeviceThatRefusesToWrite)
 {
     const TCutLines lines = ScrollSawOnBlank();
-    for (const TWriter &writer : {TWriter(WriteCutLinesSvg), TWriter(WriteCutLinesDxf), TWriter(WriteCutLinesPdf)}) {
+    for (const TWriter &writer : {TWriter(WriteCutLinesSvg), TWriter(WriteCutLinesDxf), TWriter(WriteCutLinesPdfWithLegend)}) {
         QBuffer readOnly;
         readOnly.open(QIODevice::ReadOnly);
         EXPECT_FALSE(writer(lines, &readOnly));
@@ -445,4 +456,104 @@ TEST(CutLineFiles, PagePainterKeepsFullScaleOnAnyResolutionAndCanDrawOnePartOfTh
     EXPECT_NEAR(part.left(), Corner, 1);
     EXPECT_NEAR(part.right(), Corner + 2 * 200, 3);
     EXPECT_NEAR(part.height(), 2 * 144, 3);
+}
+
+namespace {
+// The centres of the dark runs along a row or a column of a grey page.
+std::vector<double> DarkRunCentres(const QImage &page, QPoint from, QPoint step, int length)
+{
+    std::vector<double> centres;
+    int runStart = -1;
+    for (int i = 0; i <= length; ++i) {
+        const QPoint p = from + step * i;
+        const bool dark = i < length && page.rect().contains(p) && qGray(page.pixel(p)) < 160;
+        if (dark && runStart < 0)
+            runStart = i;
+        if (!dark && runStart >= 0) {
+            centres.push_back((runStart + i - 1) / 2.0);
+            runStart = -1;
+        }
+    }
+    return centres;
+}
+
+QImage RenderedAt(const QString &pdf, int dpi)
+{
+    const TToolRun render = RunTool(QStringLiteral("pdftoppm"),
+                                    {QStringLiteral("-png"), QStringLiteral("-gray"), QStringLiteral("-r"),
+                                     QString::number(dpi), QStringLiteral("-singlefile"), pdf, pdf + "-page"});
+    EXPECT_EQ(render.exitCode, 0) << render.err.constData();
+    return QImage(pdf + "-page.png");
+}
+
+// The blank alone, `size` pixels, outlined, with a legend for `text`.
+QString BlankPdfWithLegend(const QTemporaryDir &dir, const QString &name, QSize size, const QString &text)
+{
+    TShapeControl view;
+    SetUpScrollSaw(view);
+    view.Bevel()->setWidth(1);
+    view.Caption()->setCaption(QString());
+    view.setWidth(size.width());
+    view.setHeight(size.height());
+    TLegend legend;
+    legend.text = text;
+    legend.blankPixels = size;
+    legend.kerf = Units::kPixelsPerInch / 100.0;
+    legend.insideCuts = 3;
+    return WriteFile(dir, name, BuildCutLines(PatternShapes(view, false)),
+                     [&legend](const TCutLines &lines, QIODevice *device) {
+                         return WriteCutLinesPdf(lines, legend, device);
+                     });
+}
+} // namespace
+
+TEST(CutLineFiles, PdfLegendNamesThePatternAndItsSquareMeasuresOneInchWhereverItFits)
+{
+    REQUIRE_TOOL(QStringLiteral("pdftoppm"));
+    REQUIRE_TOOL(QStringLiteral("pdftotext"));
+    constexpr int Dpi = 254;
+    const int corner = int(std::lround(Dpi / 2.54));
+    QTemporaryDir dir;
+
+    // Under a 10 x 1.5 in blank: a square, measured between its strokes,
+    // a quarter inch in from its left edge and its top edge.
+    const QString below = BlankPdfWithLegend(dir, QStringLiteral("below.pdf"), QSize(960, 144),
+                                             QStringLiteral("A name far longer than forty characters, cut off here"));
+    const QString text = QString::fromUtf8(RunTool(QStringLiteral("pdftotext"), {below, QStringLiteral("-")}).out)
+                             .simplified();
+    EXPECT_TRUE(text.contains(QStringLiteral("\"A name far longer than forty characters,…\""))) << qPrintable(text);
+    EXPECT_TRUE(text.contains(QStringLiteral("blank 10 x 1.5 in (254 x 38.1 mm)"))) << qPrintable(text);
+    EXPECT_TRUE(text.contains(QStringLiteral("kerf 0.01 in · drill 0.0625 in · 3 inside cuts"))) << qPrintable(text);
+    EXPECT_TRUE(text.contains(QStringLiteral("1 in")));
+    const QImage page = RenderedAt(below, Dpi);
+    const int squareTop = corner + Dpi * 3 / 2 + Dpi / 8;
+    const std::vector<double> across = DarkRunCentres(page, QPoint(0, squareTop + Dpi / 4), QPoint(1, 0), Dpi * 2);
+    ASSERT_GE(across.size(), 2u) << "the square's sides";
+    EXPECT_NEAR(across[0], corner, 2) << "the square starts under the blank's corner";
+    EXPECT_NEAR(across[1] - across[0], Dpi, 2);
+    const std::vector<double> down = DarkRunCentres(page, QPoint(corner + Dpi / 4, corner + Dpi * 3 / 2 + 4),
+                                                    QPoint(0, 1), Dpi * 3 / 2);
+    ASSERT_GE(down.size(), 2u);
+    EXPECT_NEAR(down[1] - down[0], Dpi, 2);
+
+    // A blank filling the page leaves room only in the top margin: a 1-inch
+    // scale bar there, nothing of the legend inside the blank.
+    const QString full = BlankPdfWithLegend(dir, QStringLiteral("full.pdf"), QSize(960, 720), QStringLiteral("Full"));
+    EXPECT_TRUE(QString::fromUtf8(RunTool(QStringLiteral("pdftotext"), {full, QStringLiteral("-")}).out)
+                    .contains(QStringLiteral("\"Full\" · blank 10 x 7.5 in")));
+    const QImage fullPage = RenderedAt(full, Dpi);
+    int barRow = -1;
+    for (int y = 0; y < corner - 2 && barRow < 0; ++y)
+        if (qGray(fullPage.pixel(corner + Dpi / 2, y)) < 160)
+            barRow = y;
+    ASSERT_GE(barRow, 0) << "a scale bar above the blank";
+    int barLeft = corner + Dpi / 2, barRight = barLeft;
+    while (qGray(fullPage.pixel(barLeft - 1, barRow)) < 160)
+        --barLeft;
+    while (qGray(fullPage.pixel(barRight + 1, barRow)) < 160)
+        ++barRight;
+    EXPECT_NEAR(barRight - barLeft, Dpi, 3) << "the bar with its ticks' half strokes";
+    for (int y = corner + 4; y < corner + 720 * Dpi / 96 - 4; ++y)
+        for (int x = corner + 4; x < corner + 960 * Dpi / 96 - 4; x += 7)
+            ASSERT_GT(qGray(fullPage.pixel(x, y)), 160) << "ink inside the blank at " << x << ", " << y;
 }

@@ -50,6 +50,9 @@ TEST(CutLineFormats, ThirtyNamesInOneFileAreThirtyPages)
     EXPECT_EQ(PageCount(dir.filePath("campers.pdf")), 30);
     EXPECT_EQ(PageSize(dir.filePath("campers.pdf")), "792 x 612 pts (letter)");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "one PDF beside the list";
+    EXPECT_TRUE(RunTool("pdftotext", {"-f", "17", "-l", "17", dir.filePath("campers.pdf"), "-"})
+                    .contains("\"Camper 17\" · blank"))
+        << "each page's legend names its own camper";
 }
 
 // --overwrite replaces files, never a pipe or a device node in a file's place.

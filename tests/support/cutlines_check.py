@@ -21,6 +21,9 @@ Usage:
       many centres lie in waste, the radii, and for each circle, left to right, how far
       its centre lies from the nearest CUT contour beyond its radius and
       the kerf.
+  cutlines_check.py joined FILE LEAST_WIDTH_IN
+      The wood of the CUT pieces where a disc of LEAST_WIDTH passes: its
+      parts' areas, largest first, and the pieces' whole area.
 Every length is in inches, as the files hold them. Prints one JSON object.
 """
 import itertools
@@ -119,9 +122,18 @@ def check_drill(path, style, blank, kerf):
     }
 
 
+def joined_parts(path, least_width):
+    wood = unary_union(pieces_of(rings_of(path, 'CUT')))
+    radius = least_width / 2 - PIXEL / 200
+    opened = wood.buffer(-radius, resolution=32).buffer(radius, resolution=32)
+    return {'parts': sorted((p.area for p in parts(opened)), reverse=True), 'area': wood.area}
+
+
 def main(args):
     if args[0] == 'drill':
         result = check_drill(args[1], args[2], box(0, 0, float(args[3]), float(args[4])), float(args[5]))
+    elif args[0] == 'joined':
+        result = joined_parts(args[1], float(args[2]))
     elif args[0] == 'rings':
         result = check_rings(args[1], float(args[2]))
     elif args[0] == 'kept':
