@@ -22,8 +22,9 @@ void TForm1::CreateConnectLetters()
 {
     auto *menu = qobject_cast<QMenu *>(ShowCutLines1->parent());
     const QList<QAction *> items = menu->actions();
-    const qsizetype kerf = items.indexOf(BladeKerf1);
-    QAction *before = kerf >= 0 && kerf + 1 < items.size() ? items[kerf + 1] : nullptr;
+    // After the last of the widths it works with.
+    const qsizetype widths = items.indexOf(DrillSize1);
+    QAction *before = widths >= 0 && widths + 1 < items.size() ? items[widths + 1] : nullptr;
     ConnectLetters1 = new QAction(QStringLiteral("Co&nnect Letters"), menu);
     menu->insertAction(before, ConnectLetters1);
     connect(ConnectLetters1, &QAction::triggered, this, m_guard.Guarded([this] { ConnectLetters1Click(); }));

@@ -310,7 +310,7 @@ TCutLines FrameWithDrillHole(bool shade)
 // The cut-line page rendered at 96 dpi, in grey levels, cut to the pattern.
 QImage RenderedPattern(const QTemporaryDir &dir, const QString &name, const TCutLines &lines)
 {
-    const QString pdf = WriteFile(dir, name + QStringLiteral(".pdf"), lines, WriteCutLinesPdf);
+    const QString pdf = WriteFile(dir, name + QStringLiteral(".pdf"), lines, WriteCutLinesPdfWithLegend);
     const TToolRun render = RunTool(QStringLiteral("pdftoppm"),
                                     {QStringLiteral("-png"), QStringLiteral("-gray"), QStringLiteral("-r"),
                                      QStringLiteral("96"), QStringLiteral("-singlefile"), pdf, dir.filePath(name)});
