@@ -32,11 +32,7 @@ void TForm1::CreateStencilChecks()
     m_previewToolTip = PatternView()->toolTip();
     m_fragileLayer = new TSpotOverlay(kFragileSpotColor, PatternView()->parentWidget());
     m_fragileLayer->hide();
-    m_cutLinesOverlay->Finish = [this](const TCutLines &built) {
-        TFinishedCutLines shown = FinishedCutLines(built);
-        ShowCutLineNotes(shown);
-        return shown;
-    };
+    m_cutLinesOverlay->OnShown = [this](const TOverlayCutLines &shown) { ShowCutLineNotes(shown); };
     connect(StencilBridges1, &QAction::toggled, this, m_guard.Guarded([this] { StencilBridges1Click(); }));
     connect(ShowFragileSpots1, &QAction::toggled, this, m_guard.Guarded([this] { ShowFragileSpots1Click(); }));
     connect(BridgeWidth1, &QAction::triggered, this, m_guard.Guarded([this] { BridgeWidth1Click(); }));
@@ -111,23 +107,25 @@ void TForm1::AskStencilWidth(const TWidthQuestion &question, double TStencilSett
     }
 }
 
-void TForm1::ShowCutLineNotes(const TFinishedCutLines &shown)
+void TForm1::ShowCutLineNotes(const TOverlayCutLines &shown)
 {
-    // The preview's tip tells what the cut lines hold under its own text.
-    QStringList tip{m_previewToolTip, LoosePiecesText(shown.loose.count)};
-    if (shown.islandsNotBridged > 0)
-        tip.append(IslandsNotBridgedText(shown.islandsNotBridged, m_stencil.bridgeWidth));
-    if (m_stencil.drillHoles)
-        tip.append(TooSmallForDrillText(TooSmallCount(shown.lines.marks.drillHoles), m_stencil.drillDiameter));
-    if (m_stencil.fragileSpots) {
-        const TFragileSpots spots = FindFragileSpots(shown.lines, m_stencil.leastWidth, CutStyleOf(m_stencil));
+    // The preview's tip tells what the cut lines hold under its own text,
+    // from the settings those lines were built with.
+    const TStencilSettings &settings = shown.settings;
+    const TFinishedCutLines &finished = shown.finished;
+    QStringList tip{m_previewToolTip, LoosePiecesText(finished.loose.count)};
+    if (finished.islandsNotBridged > 0)
+        tip.append(IslandsNotBridgedText(finished.islandsNotBridged, settings.bridgeWidth));
+    if (settings.drillHoles)
+        tip.append(TooSmallForDrillText(TooSmallCount(finished.lines.marks.drillHoles), settings.drillDiameter));
+    if (settings.fragileSpots) {
         m_fragileLayer->setGeometry(PatternView()->geometry());
-        m_fragileLayer->setSpots(ContoursPath(spots.contours));
+        m_fragileLayer->setSpots(ContoursPath(shown.fragile.contours));
         m_fragileLayer->show();
         // Above the pattern, under the cut lines.
         m_fragileLayer->raise();
         m_cutLinesOverlay->Layer().raise();
-        tip.append(FragileSpotsText(spots.count));
+        tip.append(FragileSpotsText(shown.fragile.count));
     } else {
         m_fragileLayer->hide();
         m_fragileLayer->setSpots({});

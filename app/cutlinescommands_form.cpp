@@ -16,7 +16,7 @@
 void TForm1::CreateCutLines()
 {
     m_cutLinesOverlay = std::make_unique<TCutLinesOverlay>(
-        *PatternView(), [this] { return CheckBox3->isChecked(); }, m_guard);
+        *PatternView(), [this] { return CheckBox3->isChecked(); }, [this] { return m_stencil; }, m_guard);
     connect(ShowCutLines1, &QAction::toggled, this, m_guard.Guarded([this] { ShowCutLines1Click(); }));
     const std::pair<QAction *, void (TForm1::*)()> commands[] = {
         {ExportCutLinesPdf1, &TForm1::ExportCutLinesPdf1Click},

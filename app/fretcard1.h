@@ -19,6 +19,7 @@
 
 class PrintEngineLoader;
 class TCutLinesOverlay;
+struct TOverlayCutLines;
 class TPrintEngine;
 class TSpotOverlay;
 class QAction;
@@ -156,6 +157,7 @@ public:
     // The pattern's cut lines as the overlay and the cut-line exports use
     // them, the kerf and the stencil settings applied.
     TFinishedCutLines FinishedCutLines(const TCutLines &built) const;
+    const TCutLinesOverlay &CutLinesOverlay() const { return *m_cutLinesOverlay; }
 
     // --- Extras: hot keys, font viewer, about box, links, sound ----------
     TGlobalHotKey *GlobalHotKey1 = nullptr; // Ctrl+F -> ScrollBar1
@@ -287,7 +289,7 @@ private:
     void SwitchCutLineMark(bool TStencilSettings::*mark, const QAction *item);
     // Marks the fragile spots of the cut lines the overlay shows and tells
     // in the preview's tip what they hold; or clears all that.
-    void ShowCutLineNotes(const TFinishedCutLines &shown);
+    void ShowCutLineNotes(const TOverlayCutLines &shown);
     void HideCutLineNotes();
     TStencilSettings m_stencil;
     TSpotOverlay *m_fragileLayer = nullptr; // owned by the preview's panel

@@ -1,6 +1,7 @@
 // Start-up to the first painted window, and a bar change to its completed
 // repaint of the preview at the heaviest pattern the controls allow.
 
+#include "app/cutlinesoverlay.h"
 #include "app/fretcard1.h"
 #include "patternfile/patternfile.h"
 #include "render/shapecontrol.h"
@@ -13,7 +14,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <algorithm>
 #include <chrono>
+#include <thread>
 
 namespace {
 void BM_ProcessStartToFirstPaint(benchmark::State &state)
@@ -140,6 +143,7 @@ void BM_RepaintWithCutLinesUnchanged(benchmark::State &state)
         form.PatternView()->repaint();
 }
 BENCHMARK(BM_RepaintWithCutLinesUnchanged)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 // A pattern file may hold a text of any length; the text box keeps as much
@@ -217,3 +221,68 @@ void BM_OpenLongPatternFileWithEveryCutLineView(benchmark::State &state)
 }
 BENCHMARK(BM_OpenLongPatternFileWithEveryCutLineView)
     ->ArgName("multiline")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The most letters the window's blank holds: twenty lines of the smallest
+// letters on the largest blank, on the bar, with every cut-line view on. Such
+// cut lines take longer to build than the window may stand still, so they are
+// built aside. Argument 0 times a Kern step to the return of its handler and
+// the repaint; argument 1 the longest the window then stands still while the
+// new lines arrive and show. Between steps the lines are let arrive untimed.
+constexpr int kSmallestFontSize = 10;
+constexpr int kSmallLetterLines = 20;
+
+void ShowSmallLettersWithEveryCutLineView(TForm1 &form)
+{
+    QString text;
+    for (int line = 0; line < kSmallLetterLines; ++line)
+        text += QStringLiteral("Walnut Cherry Maple Oak Ash Elm Birch Walnut Cherry Maple Oak Ash Elm Birch ");
+    form.ScrollBar2->setPosition(960);
+    form.ScrollBar3->setPosition(289);
+    form.ScrollBar1->setPosition(kSmallestFontSize);
+    form.Edit1->setText(text);
+    form.CheckBox1->setChecked(true); // Multiline, before Base greys it
+    form.CheckBox3->setChecked(true);
+    form.ShowDrillHoles1->setChecked(true);
+    form.ShadeWaste1->setChecked(true);
+    ShowEveryCutLineView(form);
+}
+
+using TSteadyClock = std::chrono::steady_clock;
+
+// How often the window looks for the arriving lines: far below any pause a
+// user would notice, far above the cost of looking.
+constexpr std::chrono::milliseconds kArrivalPoll(1);
+
+// Lets the event loop run until the overlay shows the pattern's own lines;
+// the longest single pass of the loop, in seconds.
+double LongestPassUntilUpToDate(const TForm1 &form)
+{
+    double longest = 0;
+    while (!form.CutLinesOverlay().UpToDate()) {
+        const auto start = TSteadyClock::now();
+        QCoreApplication::processEvents();
+        longest = std::max(longest, std::chrono::duration<double>(TSteadyClock::now() - start).count());
+        std::this_thread::sleep_for(kArrivalPoll);
+    }
+    return longest;
+}
+
+void BM_SmallLettersKernStepBlocksTheWindow(benchmark::State &state)
+{
+    TForm1 form;
+    ShowSmallLettersWithEveryCutLineView(form);
+    LongestPassUntilUpToDate(form);
+    const bool arrival = state.range(0) != 0;
+    int kern = 0;
+    for (auto _ : state) {
+        kern = kern == 0 ? 1 : 0;
+        const auto start = TSteadyClock::now();
+        form.ScrollBar7->setPosition(kern);
+        QCoreApplication::processEvents();
+        const double step = std::chrono::duration<double>(TSteadyClock::now() - start).count();
+        const double longestWhileArriving = LongestPassUntilUpToDate(form);
+        state.SetIterationTime(arrival ? longestWhileArriving : step);
+    }
+}
+BENCHMARK(BM_SmallLettersKernStepBlocksTheWindow)
+    ->ArgName("arrival")->Arg(0)->Arg(1)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);

@@ -2,6 +2,11 @@
 // checked against the ink of the exported bitmap.
 #include "app/fretcard1.h"
 
+#include "app/cutlinesoverlay.h"
+#include "render/patternview.h"
+#include "ui/commandguard.h"
+#include "ui/lineoverlay.h"
+
 #include "render/shapecontrol.h"
 #include "support/scripteddialoghost.h"
 #include "ui/scrollbar.h"
@@ -10,6 +15,8 @@
 #include <QCheckBox>
 #include <QImage>
 #include <QPushButton>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -137,5 +144,78 @@ TEST_F(CutLinesOverlayTest, LoosePiecesAreOutlinedInBlueAndCountedInThePreviewsT
     form.CheckBox3->setChecked(true);
     EXPECT_TRUE(PixelsOf(GrabView(), kBlue).empty());
     EXPECT_EQ(form.PatternView()->toolTip(), ownTip + "\n0 loose pieces");
+}
+} // namespace
+
+namespace {
+// The smallest letters in lines filling the largest blank, on the bar: too
+// much for the window to build while it waits.
+PatternSettings SmallLetters(int kern)
+{
+    PatternSettings pattern;
+    pattern.FontSize = 10;
+    pattern.BlankHeight = 289;
+    pattern.Multiline = true;
+    pattern.Base = true;
+    pattern.Kern = kern;
+    pattern.Text.clear();
+    for (int line = 0; line < 20; ++line)
+        pattern.Text += QStringLiteral("Walnut Cherry Maple Oak Ash Elm Birch Walnut Cherry Maple Oak Ash Elm Birch ");
+    return pattern;
+}
+
+std::vector<QPolygonF> LettersThenBlank(const TCutLines &lines)
+{
+    std::vector<QPolygonF> polylines;
+    for (const auto *contours : {&lines.letters, &lines.blank})
+        for (const TCutContour &contour : *contours)
+            polylines.push_back(contour.points);
+    return polylines;
+}
+
+// A debug or sanitized build takes seconds for two such builds.
+constexpr int kBuildTimeoutMs = 120000;
+constexpr int kEventWaitMs = 50;
+
+// Lets the window's events run until the overlay shows the pattern's own lines.
+bool WaitUntilUpToDate(const TCutLinesOverlay &overlay)
+{
+    const QDeadlineTimer deadline(kBuildTimeoutMs);
+    while (!overlay.UpToDate() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, kEventWaitMs);
+    return overlay.UpToDate();
+}
+
+TEST(CutLinesOverlayAside, ALargePatternsChangesReturnAtOnceAndOnlyTheNewestLinesShow)
+{
+    QWidget panel;
+    auto *view = new TShapeControl(&panel);
+    PreparePatternView(*view);
+    ShowPattern(*view, SmallLetters(0));
+    TScriptedDialogHost host;
+    TCommandGuard guard(host, QStringLiteral("Overlay"));
+    TCutLinesOverlay overlay(*view, [] { return true; }, [] { return TStencilSettings(); }, guard);
+    std::vector<TOverlayCutLines> shown;
+    overlay.OnShown = [&shown](const TOverlayCutLines &lines) { shown.push_back(lines); };
+
+    // Switched on, then two Kern steps while the first build runs: each
+    // handler returns with nothing built, and only the last pattern's lines
+    // ever show.
+    overlay.setShown(true);
+    ShowValue(*view, SmallLetters(1), TShownValue::Kern);
+    ShowValue(*view, SmallLetters(2), TShownValue::Kern);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(overlay.Layer().Lines().empty());
+    ASSERT_TRUE(WaitUntilUpToDate(overlay));
+
+    const TOverlayCutLines newest = OverlayCutLines(PatternShapes(*view, true), TStencilSettings());
+    ASSERT_EQ(shown.size(), 1u) << "the lines of the earlier patterns never show";
+    EXPECT_EQ(shown[0].finished.lines.letters.size(), newest.finished.lines.letters.size());
+    EXPECT_EQ(overlay.Layer().Lines(), LettersThenBlank(newest.finished.lines));
+    EXPECT_GT(overlay.Layer().Lines().size(), 1000u) << "the small letters' contours";
+
+    // Closed while a build runs: the window waits for it and is gone safely.
+    ShowValue(*view, SmallLetters(3), TShownValue::Kern);
+    EXPECT_FALSE(overlay.UpToDate());
 }
 } // namespace
